@@ -63,11 +63,11 @@ struct LeadingCase {
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
   const LeadingCase cases[] = {
-      {"4096 MB", 4096},  {"45.%", 45},   {"", 0},         {".", 0},       {"6.1", 6.1},
-      {"10.0", 10},       {"12abc", 12},  {"abc12", 0},    {"  7", 7},     {"\t3.5x", 3.5},
-      {"-2.5", -2.5},     {"+8", 8},      {"-", 0},        {"-.", 0},      {".5", 0.5},
-      {"1.2.3", 1.2},     {"1e5", 1},     {"0x10", 0},     {"007", 7},     {" - 1", 0},
-      {"2014", 2014},     {"-.25", -0.25}, {"１２", 0},
+      {"4096 MB", 4096}, {"45.%", 45},    {"", 0},      {".", 0},   {"6.1", 6.1},
+      {"10.0", 10},      {"12abc", 12},   {"abc12", 0}, {"  7", 7}, {"\t3.5x", 3.5},
+      {"-2.5", -2.5},    {"+8", 8},       {"-", 0},     {"-.", 0},  {".5", 0.5},
+      {"1.2.3", 1.2},    {"1e5", 1},      {"0x10", 0},  {"007", 7}, {" - 1", 0},
+      {"2014", 2014},    {"-.25", -0.25}, {"１２", 0},
   };
   for (const LeadingCase& c : cases) {
     EXPECT_EQ(LeadingNumber(c.text), c.expected) << '"' << c.text << '"';
@@ -81,15 +81,15 @@ TEST(LeadingNumber, HugeDigitRunsDoNotFail) {
 
 TEST(ToNumber, AcceptsOnlyAWholeNumberText) {
   const LeadingCase numbers[] = {
-      {"45.", 45}, {"45", 45}, {"12632256", 12632256}, {"-3", -3}, {".5", 0.5}, {"0", 0},
-      {"+2", 2},   {"6.25", 6.25},
+      {"45.", 45}, {"45", 45}, {"12632256", 12632256}, {"-3", -3}, {".5", 0.5},
+      {"0", 0},    {"+2", 2},  {"6.25", 6.25},
   };
   for (const LeadingCase& c : numbers) {
     const std::optional<double> value = ToNumber(c.text);
     ASSERT_TRUE(value.has_value()) << '"' << c.text << '"';
     EXPECT_EQ(*value, c.expected) << '"' << c.text << '"';
   }
-  const char* not_numbers[] = {"",     ".",   "-",    "45%",  "4096 MB", " 45", "45 ",
+  const char* not_numbers[] = {"",    ".",     "-",   "45%", "4096 MB", " 45", "45 ",
                                "1e5", "1.2.3", "abc", "-.",  "0x1F",    "１"};
   for (const char* text : not_numbers) {
     EXPECT_FALSE(ToNumber(text).has_value()) << '"' << text << '"';
@@ -102,9 +102,18 @@ TEST(NumberText, WholeNumbersHaveNoPointOthersTheShortestText) {
     double value;
     const char* expected;
   } cases[] = {
-      {55, "55"},   {0, "0"},       {-0.0, "0"},          {0.5, "0.5"},          {-3, "-3"},
-      {0.1, "0.1"}, {1.0 / 3, "0.3333333333333333"},       {2194, "2194"},        {1e20, "100000000000000000000"},
-      {1e-7, "0.0000001"}, {109, "109"}, {45.25, "45.25"},
+      {55, "55"},
+      {0, "0"},
+      {-0.0, "0"},
+      {0.5, "0.5"},
+      {-3, "-3"},
+      {0.1, "0.1"},
+      {1.0 / 3, "0.3333333333333333"},
+      {2194, "2194"},
+      {1e20, "100000000000000000000"},
+      {1e-7, "0.0000001"},
+      {109, "109"},
+      {45.25, "45.25"},
   };
   for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), c.expected) << c.value;
 }

@@ -165,7 +165,8 @@ struct Fault {
 const Fault kFaults[] = {
     {"read-only file",
      [](const fs::path& file) {
-       fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+       fs::permissions(file,
+                       fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                        fs::perm_options::remove);
      }},
     {"temporary file cannot be made",

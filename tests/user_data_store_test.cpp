@@ -29,14 +29,14 @@ TEST(StoreFields, TableMatchesTheFileLayout) {
     const char* name;
     std::size_t offset, width;
   } expected[] = {
-      {"WTop", 0, 6},        {"WLeft", 6, 8},       {"AllClor", 14, 30},   {"DATEClor", 44, 30},
-      {"TimeClor", 74, 30},  {"CClor", 104, 30},    {"RClor", 134, 30},    {"DClor", 164, 30},
-      {"DSClor", 194, 30},   {"CVw", 224, 6},       {"MVw", 230, 6},       {"ClFntN", 236, 30},
-      {"ClFntSt", 266, 20},  {"ClSW", 286, 20},     {"BClor", 306, 30},    {"MClor", 336, 30},
-      {"HClor", 366, 30},    {"SClor", 396, 30},    {"ClImage", 426, 280}, {"CpuImg", 706, 280},
-      {"MemImg", 986, 280},  {"DscImg", 1266, 280}, {"DspImg", 1546, 280}, {"FSize", 1826, 4},
-      {"MAgeVw", 1830, 6},   {"PFVw", 1836, 6},     {"PFImg", 1842, 280},  {"PClor", 2122, 30},
-      {"MAClor", 2152, 30},  {"RTUl", 2182, 6},     {"PFUl", 2188, 6},
+      {"WTop", 0, 6},       {"WLeft", 6, 8},       {"AllClor", 14, 30},   {"DATEClor", 44, 30},
+      {"TimeClor", 74, 30}, {"CClor", 104, 30},    {"RClor", 134, 30},    {"DClor", 164, 30},
+      {"DSClor", 194, 30},  {"CVw", 224, 6},       {"MVw", 230, 6},       {"ClFntN", 236, 30},
+      {"ClFntSt", 266, 20}, {"ClSW", 286, 20},     {"BClor", 306, 30},    {"MClor", 336, 30},
+      {"HClor", 366, 30},   {"SClor", 396, 30},    {"ClImage", 426, 280}, {"CpuImg", 706, 280},
+      {"MemImg", 986, 280}, {"DscImg", 1266, 280}, {"DspImg", 1546, 280}, {"FSize", 1826, 4},
+      {"MAgeVw", 1830, 6},  {"PFVw", 1836, 6},     {"PFImg", 1842, 280},  {"PClor", 2122, 30},
+      {"MAClor", 2152, 30}, {"RTUl", 2182, 6},     {"PFUl", 2188, 6},
   };
   ASSERT_EQ(kStoreFields.size(), std::size(expected));
   for (std::size_t i = 0; i < kStoreFields.size(); ++i) {
@@ -75,7 +75,8 @@ TEST(EncodeRecord, LaysOutEachFieldWidthInCodePageBytes) {
       // Three double-byte characters in six bytes; a fourth would not fit.
       {&SettingsRecord::MAgeVw, "月齢表示", 1830, 6, "8C 8E 97 EE 95 5C"},
       {&SettingsRecord::PFVw, "a月齢表", 1836, 6, "61 8C 8E 97 EE 20"},
-      {&SettingsRecord::ClFntSt, "太字 斜体", 266, 20, Join("91 BE 8E 9A 20 8E CE 91 CC", Spaces(11))},
+      {&SettingsRecord::ClFntSt, "太字 斜体", 266, 20,
+       Join("91 BE 8E 9A 20 8E CE 91 CC", Spaces(11))},
       {&SettingsRecord::ClSW, "デジタル時計", 286, 20,
        Join("83 66 83 57 83 5E 83 8B 8E 9E 8C 76", Spaces(8))},
       {&SettingsRecord::ClFntN, "ＭＳ Ｐゴシック", 236, 30,
@@ -170,9 +171,9 @@ TEST(CountRecords, RoundsTheQuotientHalvesToEven) {
     std::uint64_t length;
     int records;
   } cases[] = {
-      {0, 0},    {1, 0},    {1097, 0},  {1098, 1},  {2193, 1},          {2194, 1},
-      {3290, 1}, {3291, 2}, {3292, 2},  {5485, 2},  {5486, 3},          {4388, 2},
-      {7679, 4}, {7680, 4}, {0xFFFFFFFFFFFFFFFFull, 0x7FFFFFFF},
+      {0, 0},    {1, 0},    {1097, 0}, {1098, 1}, {2193, 1},
+      {2194, 1}, {3290, 1}, {3291, 2}, {3292, 2}, {5485, 2},
+      {5486, 3}, {4388, 2}, {7679, 4}, {7680, 4}, {0xFFFFFFFFFFFFFFFFull, 0x7FFFFFFF},
   };
   for (const auto& c : cases) EXPECT_EQ(CountRecords(c.length), c.records) << c.length;
 }

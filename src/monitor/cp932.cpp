@@ -79,9 +79,9 @@ std::optional<unsigned> Encode(char32_t point) {
   if (point < 0x80) return point;
   if (point > 0xFFFF) return std::nullopt;
   const auto* end = std::end(kEncode);
-  const auto* found = std::lower_bound(
-      std::begin(kEncode), end, point,
-      [](const EncodeEntry& entry, char32_t unit) { return entry.unit < unit; });
+  const auto* found =
+      std::lower_bound(std::begin(kEncode), end, point,
+                       [](const EncodeEntry& entry, char32_t unit) { return entry.unit < unit; });
   if (found == end || found->unit != point) return std::nullopt;
   return found->code;
 }

@@ -16,8 +16,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // Digits of a non-negative whole double, exactly.
 std::string WholeDigits(double whole) {
   std::array<char, 400> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole, std::chars_format::fixed, 0);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole,
+                                    std::chars_format::fixed, 0);
   return std::string(buffer.data(), result.ptr);
 }
 

@@ -1,6 +1,7 @@
 #include "moon/moon_age.h"
 
 #include <array>
+#include <cmath>
 
 namespace kelvara {
 
@@ -17,9 +18,15 @@ int MoonMonthConstant(int month) {
   return month >= 1 && month <= 12 ? kConstants[static_cast<unsigned>(month - 1)] : 0;
 }
 
+double ReduceMoonSum(double sum) {
+  // The same as subtracting 30 while the sum is 30 or more, without a loop
+  // that a far-off year would make long.
+  return sum >= 30 ? std::fmod(sum, 30.0) : sum;
+}
+
 int MoonAge(int year, int month, int day) {
   const int sum = (year - MoonBaseYear(year)) * 11 + MoonMonthConstant(month) + day;
-  return sum >= 30 ? sum % 30 : sum;
+  return static_cast<int>(ReduceMoonSum(sum));
 }
 
 }  // namespace kelvara

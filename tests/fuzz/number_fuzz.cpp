@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (!formatted.empty() && std::isfinite(value)) {
         const std::optional<double> back = ToNumber(formatted);
         if (formatted != "." && formatted != "-." && !back) std::abort();
-        if (back && std::fabs(*back - value) > 0.5000001 * std::fmax(1.0, std::fabs(value) * 1e-15) &&
+        if (back &&
+            std::fabs(*back - value) > 0.5000001 * std::fmax(1.0, std::fabs(value) * 1e-15) &&
             std::fabs(value) < 1e15) {
           std::abort();
         }

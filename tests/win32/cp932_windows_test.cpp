@@ -14,7 +14,8 @@ std::string WindowsToUtf8(const std::string& bytes) {
                                         static_cast<int>(bytes.size()), wide, 4);
   if (units <= 0) return "\xEF\xBF\xBD";
   char utf8[16] = {};
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide, units, utf8, sizeof utf8, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide, units, utf8, sizeof utf8, nullptr, nullptr);
   return std::string(utf8, static_cast<std::size_t>(length));
 }
 
@@ -48,17 +49,21 @@ TEST(Cp932Windows, EveryCharacterEncodesAsWindowsDoes) {
     if (unit >= 0xD800 && unit <= 0xDFFF) continue;
     const wchar_t wide = static_cast<wchar_t>(unit);
     char utf8[8] = {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, &wide, 1, utf8, sizeof utf8, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, &wide, 1, utf8, sizeof utf8, nullptr, nullptr);
     char code[4] = {};
     BOOL used_default = FALSE;
     const int written =
         WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wide, 1, code, 4, nullptr, &used_default);
-    std::string expected = used_default || written <= 0 ? "?" : std::string(code, static_cast<std::size_t>(written));
+    std::string expected =
+        used_default || written <= 0 ? "?" : std::string(code, static_cast<std::size_t>(written));
     // Windows may still encode a character it cannot decode back; we do not.
-    if (expected != "?" && cp932::ToUtf8(expected) != std::string(utf8, static_cast<std::size_t>(length))) {
+    if (expected != "?" &&
+        cp932::ToUtf8(expected) != std::string(utf8, static_cast<std::size_t>(length))) {
       expected = "?";
     }
-    ASSERT_EQ(cp932::FromUtf8(std::string(utf8, static_cast<std::size_t>(length))), expected) << std::hex << unit;
+    ASSERT_EQ(cp932::FromUtf8(std::string(utf8, static_cast<std::size_t>(length))), expected)
+        << std::hex << unit;
   }
 }
 

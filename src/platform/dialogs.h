@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+namespace kelvara::platform {
+
+// A modal message with an OK button only and no icon.
+class Messages {
+ public:
+  virtual ~Messages() = default;
+  virtual void Show(std::string_view text, std::string_view title) = 0;
+};
+
+// The running program itself.
+class Process {
+ public:
+  virtual ~Process() = default;
+  // Ends the program at once; no further window event runs.
+  virtual void Quit() = 0;
+};
+
+}  // namespace kelvara::platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/counters.h"
+#include "platform/dialogs.h"
+#include "platform/pictures.h"
+#include "platform/store_files.h"
+#include "platform/system_info.h"
+#include "platform/tray.h"
+
+namespace kelvara::platform {
+
+// Everything the behaviour asks of the operating system, in one place to hand
+// around. The host owns the real ones; tests own a fake.
+struct Platform {
+  Clock& clock;
+  SystemInfo& system;
+  CounterSource& counters;
+  Tray& tray;
+  Messages& messages;
+  Process& process;
+  Pictures& pictures;
+  StoreFiles& store;
+};
+
+}  // namespace kelvara::platform

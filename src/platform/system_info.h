@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kelvara::platform {
+
+struct WindowsVersion {
+  unsigned major = 0, minor = 0;
+};
+
+// Memory figures in bytes, 64-bit so that large machines read correctly.
+struct MemoryStatus {
+  std::uint64_t total_physical = 0;
+  std::uint64_t available_physical = 0;
+  std::uint64_t total_page_file = 0;
+  std::uint64_t available_page_file = 0;
+};
+
+struct ScreenSize {
+  float width = 0, height = 0;  // twips
+};
+
+// Facts about the machine and the session; all UTF-8.
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  // True when another copy of the program already runs. The first call also
+  // claims the program's single-instance mark for this process.
+  virtual bool AnotherInstanceRunning() = 0;
+  virtual std::optional<WindowsVersion> Version() = 0;
+  virtual std::string UserName() = 0;
+  virtual std::string CurrentDirectory() = 0;
+  virtual ScreenSize Screen() = 0;
+  virtual std::optional<MemoryStatus> Memory() = 0;
+};
+
+}  // namespace kelvara::platform

@@ -1,0 +1,11 @@
+// Start.exe opens the Start menu and ends. It never makes a window: even a
+// zero-sized one would flash a taskbar button.
+#include <windows.h>
+
+#include "press_start_key.h"
+#include "system_key_event.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  qolm::PressStartKey(qolm::SendSystemKeyEvent);
+  return 0;
+}

@@ -1,0 +1,16 @@
+// The real sender for PressStartKey: one synthetic key event into the system's
+// input stream.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace qolm {
+
+inline void SendSystemKeyEvent(std::uint8_t key, std::uint8_t scan, std::uint32_t flags,
+                               std::uintptr_t extra_info) {
+  keybd_event(key, scan, flags, extra_info);
+}
+
+}  // namespace qolm

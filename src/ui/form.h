@@ -1,0 +1,165 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvara::ui {
+
+// A Windows RGB value: red in the low byte.
+using Colour = std::uint32_t;
+
+constexpr Colour Rgb(unsigned red, unsigned green, unsigned blue) {
+  return red | (green << 8) | (blue << 16);
+}
+
+// A picture the platform has loaded for us; 0 is none.
+using PictureId = std::uint32_t;
+
+enum class ControlKind {
+  kLabel,
+  kShape,  // a filled bar, or an outline when `filled` is false
+  kPicture,
+  kLine,
+  kTextField,  // hidden ones are the window's variables
+  kButton,
+  kTimer,
+  kCheckBox,
+  kComboBox,
+  kFrame,
+};
+
+enum class Alignment { kLeft, kRight, kCentre };
+
+struct Font {
+  std::string name;
+  float size = 9.0f;
+  bool bold = false;
+  bool italic = false;
+  bool operator==(const Font&) const = default;
+};
+
+struct Rect {
+  float left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const Rect&) const = default;
+};
+
+// One control of a form, in twips. Which members matter depends on the kind:
+// lines use x1..y2, timers `enabled` and `interval`, pictures `resource` (a
+// picture of the program) or `picture` (one loaded from a file).
+struct Control {
+  std::string name;
+  ControlKind kind = ControlKind::kLabel;
+  std::string caption;  // also the text of a text field
+  Rect rect;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Colour fore = 0;      // text, line or border colour
+  Colour back = 0;      // fill or background colour
+  bool opaque = false;  // labels: paint the background
+  bool filled = false;  // shapes
+  Font font;
+  Alignment alignment = Alignment::kLeft;
+  int line_width = 1;
+  bool visible = true;
+  bool enabled = true;
+  bool stretch = false;
+  std::string resource;
+  PictureId picture = 0;
+  int interval = 0;  // timers, milliseconds
+
+  // Event handlers the behaviour installs; the host calls them.
+  std::function<void()> on_click;
+  std::function<void()> on_timer;
+  std::function<void(int button, int shift, float x, float y)> on_mouse_down;
+  std::function<void(int button, int shift, float x, float y)> on_mouse_move;
+};
+
+class Form;
+
+// The window's own properties; `rect` left and top are its place on the screen.
+struct FormWindow {
+  std::string caption;
+  Rect rect;
+  Colour back = 0;
+  bool visible = false;
+  bool layered = false;
+  Colour colour_key = 0;
+  bool operator==(const FormWindow&) const = default;
+};
+
+// The host's view of changes: it repaints or re-creates only what is named.
+class FormObserver {
+ public:
+  virtual ~FormObserver() = default;
+  // `before` is where the control was, so both old and new places repaint.
+  virtual void ControlChanged(const Form& form, const Control& control, const Rect& before) = 0;
+  virtual void FormChanged(const Form& form) = 0;
+};
+
+// A window as data: its own properties and its controls, bottom of the
+// stacking order first. Controls never move in memory after construction, so
+// the behaviour may keep references to them.
+class Form {
+ public:
+  Form(std::string name, FormWindow design, std::vector<Control> controls);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& name() const { return name_; }
+  const std::vector<Control>& controls() const { return controls_; }
+
+  // The control of that name; a missing name is a programming error and
+  // throws std::out_of_range.
+  Control& operator[](std::string_view name);
+  const Control& operator[](std::string_view name) const;
+  const Control* Find(std::string_view name) const;
+
+  void Subscribe(FormObserver* observer) { observer_ = observer; }
+
+  // Setters notify only when the value really changes.
+  void SetCaption(Control& c, std::string_view text);
+  void SetLeft(Control& c, float left);
+  void SetTop(Control& c, float top);
+  void SetWidth(Control& c, float width);
+  void SetHeight(Control& c, float height);
+  void SetLine(Control& c, float x1, float y1, float x2, float y2);
+  void SetFore(Control& c, Colour colour);
+  void SetBack(Control& c, Colour colour);
+  void SetFont(Control& c, const Font& font);
+  void SetVisible(Control& c, bool visible);
+  void SetEnabled(Control& c, bool enabled);
+  void SetPicture(Control& c, PictureId picture);
+  void SetInterval(Control& c, int interval);
+  // Same visibility for several controls, in the order given.
+  void SetVisible(std::initializer_list<Control*> controls, bool visible);
+
+  // Runs a button's click handler at once, to completion.
+  void Press(std::string_view button);
+
+  // The window itself.
+  const FormWindow& window() const { return window_; }
+  void SetWindowLeft(float left);
+  void SetWindowTop(float top);
+  void SetWindowWidth(float width);
+  void SetWindowHeight(float height);
+  void SetWindowBack(Colour colour);
+  void SetWindowVisible(bool visible);
+  // Makes the window layered with `key` as its transparent colour.
+  void SetColourKey(Colour key);
+
+ private:
+  template <typename T>
+  void Change(Control& c, T Control::*member, const T& value);
+  void Notify(const Control& c, const Rect& before);
+  void NotifyWindow();
+
+  std::string name_;
+  std::vector<Control> controls_;
+  FormWindow window_;
+  FormObserver* observer_ = nullptr;
+};
+
+}  // namespace kelvara::ui

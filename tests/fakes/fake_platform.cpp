@@ -1,0 +1,144 @@
+#include "fakes/fake_platform.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kelvara::testing {
+namespace {
+
+std::string Two(int n) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
+
+}  // namespace
+
+FakePlatform::FakePlatform() : platform_{*this, *this, *this, *this, *this, *this, *this, *this} {}
+
+std::vector<std::string> FakePlatform::CallsStartingWith(const std::string& prefix) const {
+  std::vector<std::string> out;
+  for (const std::string& call : calls) {
+    if (call.rfind(prefix, 0) == 0) out.push_back(call);
+  }
+  return out;
+}
+
+platform::LocalTime FakePlatform::Now() { return now; }
+
+// The forms of a Japanese Windows.
+std::string FakePlatform::ShortDate(const platform::LocalTime& t) {
+  return std::to_string(t.year) + "/" + Two(t.month) + "/" + Two(t.day);
+}
+std::string FakePlatform::LongTime(const platform::LocalTime& t) {
+  return std::to_string(t.hour) + ":" + Two(t.minute) + ":" + Two(t.second);
+}
+std::string FakePlatform::LongDate(const platform::LocalTime& t) {
+  return std::to_string(t.year) + "年" + std::to_string(t.month) + "月" + std::to_string(t.day) +
+         "日";
+}
+
+bool FakePlatform::AnotherInstanceRunning() {
+  calls.push_back("AnotherInstanceRunning");
+  return another_instance;
+}
+std::optional<platform::WindowsVersion> FakePlatform::Version() {
+  calls.push_back("Version");
+  return version;
+}
+std::string FakePlatform::UserName() { return user_name; }
+std::string FakePlatform::CurrentDirectory() { return current_directory; }
+platform::ScreenSize FakePlatform::Screen() { return screen; }
+std::optional<platform::MemoryStatus> FakePlatform::Memory() {
+  calls.push_back("Memory");
+  return memory;
+}
+
+platform::CounterSnapshot FakePlatform::Latest() { return counters; }
+
+void FakePlatform::Notify(platform::TrayCommand command, const platform::TrayIconData& data) {
+  static const char* const kNames[] = {"Add", "Modify", "Delete"};
+  calls.push_back(std::string("Tray.") + kNames[static_cast<int>(command)]);
+  tray_records.push_back(data);
+}
+
+void FakePlatform::Show(std::string_view text, std::string_view title) {
+  calls.push_back("Message");
+  messages.push_back(std::string(title) + "|" + std::string(text));
+}
+
+void FakePlatform::Quit() {
+  calls.push_back("Quit");
+  quit = true;
+}
+
+platform::LoadedPicture FakePlatform::Load(std::string_view path) {
+  calls.push_back("Picture.Load " + std::string(path));
+  const auto found = picture_files.find(std::string(path));
+  if (found == picture_files.end()) return {0, "読み込めません"};
+  return {found->second, ""};
+}
+
+void FakePlatform::Release(ui::PictureId id) {
+  calls.push_back("Picture.Release " + std::to_string(id));
+  released.push_back(id);
+}
+
+bool FakePlatform::Exists(const std::string& path) {
+  return files.count(path) != 0 || std::find(folders.begin(), folders.end(), path) != folders.end();
+}
+
+StoreStatus FakePlatform::CreateFolder(const std::string& path) {
+  calls.push_back("Store.CreateFolder " + path);
+  folders.push_back(path);
+  return {};
+}
+
+StoreStatus FakePlatform::CreateFile(const std::string& path) {
+  calls.push_back("Store.CreateFile " + path);
+  if (fail_create) return {false, *fail_create};
+  files.try_emplace(path);
+  return {};
+}
+
+StoreStatus FakePlatform::Count(const std::string& path, int& records) {
+  calls.push_back("Store.Count " + path);
+  if (fail_count) return {false, *fail_count};
+  const auto found = files.find(path);
+  if (found == files.end()) return {false, "ありません"};
+  records = CountRecords(found->second.size());
+  return {};
+}
+
+StoreStatus FakePlatform::Read(const std::string& path, SettingsRecord& record) {
+  calls.push_back("Store.Read " + path);
+  if (fail_read) return {false, *fail_read};
+  const auto found = files.find(path);
+  if (found == files.end()) return {false, "ありません"};
+  record = DecodeRecord(std::string_view(found->second).substr(0, kRecordLength));
+  return {};
+}
+
+StoreStatus FakePlatform::Write(const std::string& path, const SettingsRecord& record) {
+  calls.push_back("Store.Write " + path);
+  if (fail_write) return {false, *fail_write};
+  std::string& bytes = files[path];
+  const std::string tail = bytes.size() > kRecordLength ? bytes.substr(kRecordLength) : "";
+  bytes = EncodeRecord(record) + tail;
+  return {};
+}
+
+void FakePlatform::MakeNormal(const std::string& path) {
+  calls.push_back("Store.MakeNormal " + path);
+}
+
+platform::CounterSnapshot Counters(std::optional<double> free_space,
+                                   std::optional<double> available_mb,
+                                   std::optional<double> page_peak, std::optional<double> disk_time,
+                                   std::optional<double> processor) {
+  platform::CounterSnapshot snapshot;
+  snapshot.values = {free_space, available_mb, page_peak, disk_time, processor};
+  return snapshot;
+}
+
+}  // namespace kelvara::testing

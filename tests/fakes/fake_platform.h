@@ -1,0 +1,94 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kelvara::testing {
+
+// A scripted platform: tests set what the system says and read back every
+// call made, in order, with its arguments.
+class FakePlatform final : public platform::Clock,
+                           public platform::SystemInfo,
+                           public platform::CounterSource,
+                           public platform::Tray,
+                           public platform::Messages,
+                           public platform::Process,
+                           public platform::Pictures,
+                           public platform::StoreFiles {
+ public:
+  FakePlatform();
+
+  platform::Platform& platform() { return platform_; }
+
+  // --- What the system says -------------------------------------------
+  platform::LocalTime now{2014, 5, 19, 9, 30, 45};
+  bool another_instance = false;
+  std::optional<platform::WindowsVersion> version = platform::WindowsVersion{6, 1};
+  std::string user_name = "taro";
+  std::string current_directory = "C:\\Tools\\kelvara";
+  platform::ScreenSize screen{15360, 11520};  // 1024 x 768 pixels
+  std::optional<platform::MemoryStatus> memory =
+      platform::MemoryStatus{1073741824, 443835596, 2147483648, 1073741824};
+  platform::CounterSnapshot counters;
+  // Paths whose pictures load; others fail.
+  std::map<std::string, ui::PictureId> picture_files;
+  // Store files by path, as bytes; folders by path.
+  std::map<std::string, std::string> files;
+  std::vector<std::string> folders;
+  // Make the next store operations of that kind fail with this reason.
+  std::optional<std::string> fail_create, fail_count, fail_read, fail_write;
+
+  // --- What the program did --------------------------------------------
+  std::vector<std::string> calls;
+  std::vector<platform::TrayIconData> tray_records;
+  std::vector<std::string> messages;  // "title|text"
+  std::vector<ui::PictureId> released;
+  bool quit = false;
+  std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+
+  // Clock
+  platform::LocalTime Now() override;
+  std::string ShortDate(const platform::LocalTime& t) override;
+  std::string LongTime(const platform::LocalTime& t) override;
+  std::string LongDate(const platform::LocalTime& t) override;
+  // SystemInfo
+  bool AnotherInstanceRunning() override;
+  std::optional<platform::WindowsVersion> Version() override;
+  std::string UserName() override;
+  std::string CurrentDirectory() override;
+  platform::ScreenSize Screen() override;
+  std::optional<platform::MemoryStatus> Memory() override;
+  // CounterSource
+  platform::CounterSnapshot Latest() override;
+  // Tray
+  void Notify(platform::TrayCommand command, const platform::TrayIconData& data) override;
+  // Messages and process
+  void Show(std::string_view text, std::string_view title) override;
+  void Quit() override;
+  // Pictures
+  platform::LoadedPicture Load(std::string_view path) override;
+  void Release(ui::PictureId id) override;
+  // StoreFiles
+  bool Exists(const std::string& path) override;
+  StoreStatus CreateFolder(const std::string& path) override;
+  StoreStatus CreateFile(const std::string& path) override;
+  StoreStatus Count(const std::string& path, int& records) override;
+  StoreStatus Read(const std::string& path, SettingsRecord& record) override;
+  StoreStatus Write(const std::string& path, const SettingsRecord& record) override;
+  void MakeNormal(const std::string& path) override;
+
+ private:
+  platform::Platform platform_;
+};
+
+// Counter values by position (1 to 5); absent where not given.
+platform::CounterSnapshot Counters(std::optional<double> free_space,
+                                   std::optional<double> available_mb,
+                                   std::optional<double> page_peak, std::optional<double> disk_time,
+                                   std::optional<double> processor);
+
+}  // namespace kelvara::testing
