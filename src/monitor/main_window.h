@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -78,6 +79,10 @@ class MainWindow {
   void DrawAnalogClock();
   void CalcMoonAge();
   void txtAge_Change();
+
+  // Run by the restart after a memory release, before the refresh timer is
+  // chosen again: closes the memory-release and menu windows.
+  std::function<void()> unload_after_release;
 
   // The tray icon's record, as last sent to the shell.
   const platform::TrayIconData& tray_data() const { return tray_; }
