@@ -1,5 +1,5 @@
 // Checks the built Start.exe itself: its version resource, manifest, icon and
-// imports as Windows reads them, and that running it ends at once.
+// imports as Windows reads them, and what it does when it runs.
 // Usage: start_exe_check <path of Start.exe> [GoogleTest flags]
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -19,7 +20,28 @@
 namespace qolm {
 namespace {
 
+// The program under test, copied under a name of its own: Wine answers any
+// load of a module called start.exe with its built-in start command, so the
+// original name would have these checks read Wine's file instead of ours.
 std::wstring start_exe;
+
+class StartExeCopy : public testing::Environment {
+ public:
+  explicit StartExeCopy(std::wstring original) : original_(std::move(original)) {}
+
+  void SetUp() override {
+    wchar_t folder[MAX_PATH];
+    const DWORD length = GetTempPathW(MAX_PATH, folder);
+    ASSERT_TRUE(length > 0 && length < MAX_PATH);
+    start_exe = std::wstring(folder) + L"qolm-start-under-test-" +
+                std::to_wstring(GetCurrentProcessId()) + L".exe";
+    ASSERT_TRUE(CopyFileW(original_.c_str(), start_exe.c_str(), FALSE)) << GetLastError();
+  }
+  void TearDown() override { DeleteFileW(start_exe.c_str()); }
+
+ private:
+  std::wstring original_;
+};
 
 // Names in these tests are ASCII.
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
@@ -340,22 +362,85 @@ TEST(StartExeFile, NeedsNoDllBeyondWindowsOwn) {
 
 // --- Running it -------------------------------------------------------------
 
-TEST(StartExeRun, EndsAtOnceWithExitCodeZero) {
+// Every injected key event the system saw while the program ran.
+struct SeenKey {
+  WPARAM message;
+  DWORD key;
+  bool up;
+  ULONG_PTR extra_info;
+  bool operator==(const SeenKey&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const SeenKey& s) {
+  return out << "{message 0x" << std::hex << s.message << std::dec << ", key " << s.key << ", up "
+             << s.up << ", extra " << s.extra_info << "}";
+}
+
+std::vector<SeenKey>* seen_keys = nullptr;
+
+LRESULT CALLBACK RecordInjectedKeys(int code, WPARAM message, LPARAM data) {
+  if (code == HC_ACTION && seen_keys != nullptr) {
+    const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
+    if ((info->flags & LLKHF_INJECTED) != 0) {
+      seen_keys->push_back(
+          {message, info->vkCode, (info->flags & LLKHF_UP) != 0, info->dwExtraInfo});
+      // Swallowed, so that running the checks never opens a Start menu.
+      if (info->vkCode == VK_LWIN) return 1;
+    }
+  }
+  return CallNextHookEx(nullptr, code, message, data);
+}
+
+// Lets the hook run (it is called from this thread's message loop) until
+// `done` holds or the time is up.
+template <typename Done>
+void PumpMessagesUntil(ULONGLONG deadline, HANDLE handle, Done done) {
+  while (!done() && GetTickCount64() < deadline) {
+    const DWORD handles = handle != nullptr ? 1 : 0;
+    MsgWaitForMultipleObjects(handles, &handle, FALSE, 20, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+}
+
+TEST(StartExeRun, PressesAndReleasesTheLeftWindowsKeyAndEndsWithCodeZero) {
+  std::vector<SeenKey> seen;
+  seen_keys = &seen;
+  HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, RecordInjectedKeys, GetModuleHandleW(nullptr), 0);
+  ASSERT_NE(hook, nullptr) << GetLastError();
+
   std::wstring command_line = L"\"" + start_exe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(start_exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
-                             nullptr, nullptr, &startup, &process))
-      << GetLastError();
-  const DWORD waited = WaitForSingleObject(process.hProcess, 5000);
+  const BOOL started = CreateProcessW(start_exe.c_str(), command_line.data(), nullptr, nullptr,
+                                      FALSE, 0, nullptr, nullptr, &startup, &process);
   DWORD exit_code = STILL_ACTIVE;
-  GetExitCodeProcess(process.hProcess, &exit_code);
-  if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  ASSERT_EQ(waited, WAIT_OBJECT_0);
+  bool ended = false;
+  if (started) {
+    PumpMessagesUntil(GetTickCount64() + 5000, process.hProcess,
+                      [&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; });
+    ended = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    GetExitCodeProcess(process.hProcess, &exit_code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    // Events sent just before the end may still be on their way; then give
+    // a stray third one the chance to show.
+    PumpMessagesUntil(GetTickCount64() + 3000, nullptr, [&] { return seen.size() >= 2; });
+    PumpMessagesUntil(GetTickCount64() + 300, nullptr, [] { return false; });
+  }
+  UnhookWindowsHookEx(hook);
+  seen_keys = nullptr;
+
+  ASSERT_TRUE(started) << GetLastError();
+  EXPECT_TRUE(ended) << "still running after 5 seconds";
   EXPECT_EQ(exit_code, 0u);
+  const std::vector<SeenKey> expected = {
+      {WM_KEYDOWN, VK_LWIN, false, 0},
+      {WM_KEYUP, VK_LWIN, true, 0},
+  };
+  EXPECT_EQ(seen, expected);
 }
 
 }  // namespace
@@ -367,6 +452,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("usage: start_exe_check <path of Start.exe> [GoogleTest flags]\n", stderr);
     return 2;
   }
-  qolm::start_exe = argv[1];
+  testing::AddGlobalTestEnvironment(new qolm::StartExeCopy(argv[1]));
   return RUN_ALL_TESTS();
 }
