@@ -29,8 +29,7 @@ void Canvas::Blend(int x, int y, Rgba colour, int coverage) {
   auto over = [&](uint8_t s, uint8_t d) {
     return Channel(int64_t{s} * src_a * 255 + int64_t{d} * dst_weight, out_a);
   };
-  dst = {over(colour.r, dst.r), over(colour.g, dst.g), over(colour.b, dst.b),
-         Channel(out_a, 255)};
+  dst = {over(colour.r, dst.r), over(colour.g, dst.g), over(colour.b, dst.b), Channel(out_a, 255)};
 }
 
 }  // namespace kelvara::resgen

@@ -26,6 +26,9 @@ class Canvas {
   int height() const { return height_; }
   Rgba at(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
 
+  void Set(int x, int y, Rgba colour) {
+    pixels_[static_cast<std::size_t>(y * width_ + x)] = colour;
+  }
   // Lays colour over the pixel with its alpha scaled by coverage (0 to 255).
   void Blend(int x, int y, Rgba colour, int coverage);
 

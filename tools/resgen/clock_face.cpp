@@ -1,5 +1,7 @@
 #include "clock_face.h"
 
+#include <algorithm>
+
 #include "painter.h"
 
 namespace kelvara::resgen {
@@ -30,9 +32,11 @@ Canvas DrawClockFace(int size) {
                      kCentre.y - kRimInner, kCentre.y + kRimInner);
   paint.FillVertical(Circle(kCentre, kDial), Opaque(252, 251, 246), Opaque(232, 230, 220),
                      kCentre.y - kDial, kCentre.y + kDial);
+  // Below a pixel and a bit wide a mark fades to grey, so small sizes get bolder marks.
+  const int64_t thinnest = kGrid * 6 / (10 * int64_t{size});
   for (int hour = 0; hour < 12; ++hour) {
     const bool quarter = hour % 3 == 0;
-    const int64_t half_width = quarter ? 15 : 8;
+    const int64_t half_width = std::max<int64_t>(quarter ? 15 : 8, thinnest);
     const int64_t inner = quarter ? kQuarterMarkInner : kHourMarkInner;
     const Shape mark = Rect(kCentre.x - half_width, kCentre.y - kMarkOuter, kCentre.x + half_width,
                             kCentre.y - inner);

@@ -28,7 +28,9 @@ class Bytes {
   }
   size_t size() const { return data_.size(); }
   std::vector<uint8_t> Take() { return std::move(data_); }
-  void Append(const std::vector<uint8_t>& more) { data_.insert(data_.end(), more.begin(), more.end()); }
+  void Append(const std::vector<uint8_t>& more) {
+    data_.insert(data_.end(), more.begin(), more.end());
+  }
 
  private:
   std::vector<uint8_t> data_;
@@ -159,7 +161,7 @@ std::vector<uint8_t> EncodeBmp32(const Canvas& image) {
   out.U32(0x0000FF00);
   out.U32(0x000000FF);
   out.U32(0xFF000000);
-  out.U32(0x73524742);  // LCS_sRGB
+  out.U32(0x73524742);                         // LCS_sRGB
   for (int i = 0; i < 9 + 3; ++i) out.U32(0);  // end points and gamma, unused with sRGB
   out.U32(4);                                  // LCS_GM_IMAGES
   out.U32(0);                                  // no profile

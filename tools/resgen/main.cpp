@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(path.parent_path(), error);
     const auto bytes = kelvara::resgen::Encode(file);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
       std::fprintf(stderr, "cannot write %s\n", path.string().c_str());

@@ -56,15 +56,15 @@ Rgba SurfaceAt(int64_t x, int64_t y) {
 Shape MariaWash() {
   return Union({
       Rotate(Ellipse({140, 255}, 58, 96), {140, 255}, 1, 24),  // Procellarum
-      Ellipse({205, 175}, 62, 50),                              // Imbrium
-      Ellipse({258, 222}, 34, 24),                              // Vaporum
-      Ellipse({302, 172}, 38, 34),                              // Serenitatis
-      Ellipse({332, 242}, 46, 36),                              // Tranquillitatis
-      Ellipse({360, 306}, 26, 40),                              // Fecunditatis
-      Ellipse({294, 296}, 22, 18),                              // Nectaris
-      Ellipse({232, 336}, 44, 26),                              // Nubium
-      Ellipse({168, 362}, 20, 16),                              // Humorum
-      Ellipse({396, 204}, 22, 18),                              // Crisium
+      Ellipse({205, 175}, 62, 50),                             // Imbrium
+      Ellipse({258, 222}, 34, 24),                             // Vaporum
+      Ellipse({302, 172}, 38, 34),                             // Serenitatis
+      Ellipse({332, 242}, 46, 36),                             // Tranquillitatis
+      Ellipse({360, 306}, 26, 40),                             // Fecunditatis
+      Ellipse({294, 296}, 22, 18),                             // Nectaris
+      Ellipse({232, 336}, 44, 26),                             // Nubium
+      Ellipse({168, 362}, 20, 16),                             // Humorum
+      Ellipse({396, 204}, 22, 18),                             // Crisium
   });
 }
 

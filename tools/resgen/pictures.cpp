@@ -3,7 +3,10 @@
 #include <cstdio>
 
 #include "clock_face.h"
+#include "emblem.h"
 #include "file_writers.h"
+#include "hand_cursor.h"
+#include "launcher_icons.h"
 #include "moon.h"
 #include "window_icons.h"
 
@@ -16,6 +19,21 @@ std::vector<PictureFile> AllPictureFiles() {
                    FileKind::kIcon,
                    {DrawClockFace(kClockFaceSize), DrawClockFace(48), DrawClockFace(32)}});
   files.push_back({"clock_face.bmp", FileKind::kBmp32, {DrawClockFace(kClockFaceSize)}});
+  files.push_back({"kelvara.ico",
+                   FileKind::kIcon,
+                   {DrawProgramIcon(48), DrawProgramIcon(32), DrawProgramIcon(16)}});
+  files.push_back({"logo.bmp", FileKind::kBmp24, {DrawLogo()}});
+  files.push_back({"grip.ico", FileKind::kIcon, {DrawGripIcon(32)}});
+  files.push_back(
+      {"launcher.ico",
+       FileKind::kIcon,
+       {DrawLauncherWindowIcon(32), DrawLauncherWindowIcon(24), DrawLauncherWindowIcon(16)}});
+  for (const LauncherIcon& icon : LauncherIcons()) {
+    files.push_back({std::string("launcher/") + icon.file,
+                     FileKind::kIcon,
+                     {DrawLauncherIcon(icon, 48), DrawLauncherIcon(icon, 32)}});
+  }
+  files.push_back({"hand.cur", FileKind::kCursor, {DrawHandCursor()}, kHandHotX, kHandHotY});
   for (int age = 0; age < kMoonAges; ++age) {
     char name[32];
     std::snprintf(name, sizeof name, "moon/mp%02d.bmp", age);

@@ -9,9 +9,7 @@ namespace kelvara::resgen {
 
 Shape Circle(Point centre, int64_t radius) {
   const int64_t cx = centre.x * kSub, cy = centre.y * kSub, r = radius * kSub;
-  return [=](int64_t x, int64_t y) {
-    return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r;
-  };
+  return [=](int64_t x, int64_t y) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; };
 }
 
 Shape Ellipse(Point centre, int64_t radius_x, int64_t radius_y) {
