@@ -86,6 +86,7 @@ TEST_F(StoreFlow, LoadTrimsTrailingSpacesOnly) {
 TEST_F(StoreFlow, FailedLoadKeepsTheFieldsAndSaysSo) {
   StartFresh();
   window().SetText("CClor", "255");
+  window().ApplySettings();  // its write-backs done, the fields are what a load keeps
   const SettingsRecord fields = window().Settings();
   fake.fail_read = "ファイルを読めません";
   window().LoadUsrData(1);
