@@ -1,0 +1,61 @@
+#pragma once
+
+// The pieces that ApplySettings and ApplyDefaults are made of.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/pictures.h"
+#include "ui/form.h"
+
+namespace kelvara {
+
+class MainWindow;
+
+// --- Colours ---------------------------------------------------------------
+
+// The elements one colour field paints.
+enum class ColourGroup { kDate, kTime, kCpu, kRam, kDiskBusy, kFreeSpace, kPageFile };
+
+// A colour field's text as an RGB value: a whole number from 0 to 16777215,
+// nothing else.
+std::optional<ui::Colour> ColourOfText(std::string_view text);
+std::string ColourText(ui::Colour colour);
+
+// Paints the group when the text is a colour; otherwise every element keeps
+// its colour. An empty text is not a colour either.
+void ApplyColourField(ui::Form& form, std::string_view text, ColourGroup group);
+// Every group, in the order date, time, CPU, RAM, disk busy, free space,
+// page file.
+void ApplyColourToAll(ui::Form& form, std::string_view text);
+
+// A field that names a colour paints `control` (text or line colour); an empty
+// one is filled in with the colour it has.
+void ApplyOrRecordColour(MainWindow& window, std::string_view field, std::string_view control);
+
+// --- Pictures --------------------------------------------------------------
+
+// Loads `path` into the picture control, releasing the one it held. False,
+// with the control untouched, when the file cannot be read.
+bool LoadPictureInto(ui::Form& form, platform::Pictures& pictures, ui::Control& control,
+                     std::string_view path);
+void ClearPicture(ui::Form& form, platform::Pictures& pictures, ui::Control& control);
+
+// Each row's picture twin takes its file, or the plain bar shows.
+void ApplyBarPictures(MainWindow& window, platform::Pictures& pictures);
+
+// --- Clock -----------------------------------------------------------------
+
+inline constexpr const char* kDigitalClock = "デジタル時計";
+inline constexpr const char* kAnalogClock = "アナログ時計";
+// The style a shown clock gets when none is stored.
+inline constexpr const char* kDefaultFontStyle = "太字";
+
+enum class DateLayout { kDigital, kAnalogBesideMoon, kAnalogAlone };
+void LayOutDate(ui::Form& form, DateLayout layout);
+
+// The clock and date block, run when the clock switch is "on".
+void ApplyClockBlock(MainWindow& window, platform::Pictures& pictures);
+
+}  // namespace kelvara

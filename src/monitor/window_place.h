@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/system_info.h"
+#include "ui/form.h"
+
+namespace kelvara {
+
+// The window's place from the saved `WTop` / `WLeft` texts; an empty text
+// takes the default: a thirteenth of the screen down, 350 twips in from the
+// right edge. Top first, then left.
+void PlaceWindow(ui::Form& form, const platform::ScreenSize& screen, std::string_view top,
+                 std::string_view left);
+
+// The height the page-file switch asks for: `shown` for "on" or empty,
+// `hidden` for "off", none for any other text.
+std::optional<float> HeightForPageFileSwitch(std::string_view page_file_switch, float shown,
+                                             float hidden);
+
+// The shortest decimal text that reads back as the same single-precision value,
+// never in exponent form (the store's fields are read with LeadingNumber).
+std::string ShortestText(float value);
+
+}  // namespace kelvara
