@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/counters.h"
 #include "platform/dialogs.h"
+#include "platform/memory_blocks.h"
+#include "platform/message_pump.h"
 #include "platform/pictures.h"
+#include "platform/popup_menus.h"
+#include "platform/shell.h"
 #include "platform/store_files.h"
 #include "platform/system_info.h"
 #include "platform/tray.h"
@@ -21,6 +26,11 @@ struct Platform {
   Process& process;
   Pictures& pictures;
   StoreFiles& store;
+  Shell& shell;
+  Clipboard& clipboard;
+  MemoryBlocks& memory;
+  MessagePump& pump;
+  PopupMenus& popups;
 };
 
 }  // namespace kelvara::platform

@@ -2,9 +2,35 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace kelvara::testing {
 namespace {
+
+// A null text reads "<null>", so that it differs from the empty text.
+std::string Text(platform::OptionalText text) { return text ? std::string(*text) : "<null>"; }
+std::string Owner(platform::OwnerWindow owner) {
+  return owner.empty() ? "<null>" : std::string(owner);
+}
+
+// A claimed block tells the fake when it is freed.
+class FakeBlock final : public platform::MemoryBlock {
+ public:
+  FakeBlock(std::vector<std::string>& calls, std::uint64_t bytes) : calls_(calls), bytes_(bytes) {}
+  ~FakeBlock() override { calls_.push_back("Memory.Free bytes=" + std::to_string(bytes_)); }
+
+ private:
+  std::vector<std::string>& calls_;
+  std::uint64_t bytes_;
+};
+
+void ReachableCommands(const ui::MenuItem& item, std::vector<std::string>& out) {
+  for (const ui::MenuItem& child : item.children) {
+    if (!child.visible || !child.enabled) continue;
+    if (child.children.empty()) out.push_back(child.name);
+    ReachableCommands(child, out);
+  }
+}
 
 std::string Two(int n) {
   char text[8];
@@ -14,7 +40,9 @@ std::string Two(int n) {
 
 }  // namespace
 
-FakePlatform::FakePlatform() : platform_{*this, *this, *this, *this, *this, *this, *this, *this} {}
+FakePlatform::FakePlatform()
+    : platform_{*this, *this, *this, *this, *this, *this, *this,
+                *this, *this, *this, *this, *this, *this} {}
 
 std::vector<std::string> FakePlatform::CallsStartingWith(const std::string& prefix) const {
   std::vector<std::string> out;
@@ -130,6 +158,58 @@ StoreStatus FakePlatform::Write(const std::string& path, const SettingsRecord& r
 
 void FakePlatform::MakeNormal(const std::string& path) {
   calls.push_back("Store.MakeNormal " + path);
+}
+
+void FakePlatform::Execute(platform::OwnerWindow owner, platform::OptionalText verb,
+                           std::string_view file, platform::OptionalText parameters,
+                           platform::OptionalText directory, int show) {
+  calls.push_back("Shell.Execute hwnd=" + Owner(owner) + " verb=" + Text(verb) +
+                  " file=" + std::string(file) + " params=" + Text(parameters) +
+                  " dir=" + Text(directory) + " show=" + std::to_string(show));
+}
+
+bool FakePlatform::ExecuteEx(const platform::ShellExecuteInfo& info) {
+  calls.push_back("Shell.ExecuteEx mask=" + std::to_string(info.mask) +
+                  " hwnd=" + Owner(info.owner) + " verb=" + Text(info.verb) +
+                  " file=" + std::string(info.file) + " params=" + Text(info.parameters) +
+                  " dir=" + Text(info.directory) + " show=" + std::to_string(info.show));
+  return execute_ex_succeeds;
+}
+
+void FakePlatform::EmptyRecycleBin(platform::OwnerWindow owner, std::string_view root,
+                                   unsigned flags) {
+  calls.push_back("Shell.EmptyRecycleBin hwnd=" + Owner(owner) + " root=" + std::string(root) +
+                  " flags=" + std::to_string(flags));
+}
+
+void FakePlatform::AddToRecentDocs(unsigned flags, platform::OptionalText path) {
+  calls.push_back("Shell.AddToRecentDocs flags=" + std::to_string(flags) + " path=" + Text(path));
+}
+
+void FakePlatform::ShowShutDownDialog() { calls.push_back("Shell.ShowShutDownDialog"); }
+
+void FakePlatform::Clear() { calls.push_back("Clipboard.Clear"); }
+
+std::unique_ptr<platform::MemoryBlock> FakePlatform::Claim(std::uint64_t bytes) {
+  calls.push_back("Memory.Claim bytes=" + std::to_string(bytes));
+  ++claims;
+  if (fail_claim_at && claims == *fail_claim_at) return nullptr;
+  return std::make_unique<FakeBlock>(calls, bytes);
+}
+
+void FakePlatform::RunPending() {
+  calls.push_back("Pump");
+  if (on_pump) on_pump();
+}
+
+std::optional<std::string> FakePlatform::Popup(std::string_view owner, const ui::MenuItem& root) {
+  calls.push_back("Menu.Popup owner=" + Owner(owner) + " root=" + root.name);
+  popups.emplace_back();
+  ReachableCommands(root, popups.back());
+  if (popup_choices.empty()) return std::nullopt;
+  std::string choice = popup_choices.front();
+  popup_choices.erase(popup_choices.begin());
+  return choice;
 }
 
 platform::CounterSnapshot Counters(std::optional<double> free_space,

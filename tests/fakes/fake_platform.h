@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -18,7 +19,12 @@ class FakePlatform final : public platform::Clock,
                            public platform::Messages,
                            public platform::Process,
                            public platform::Pictures,
-                           public platform::StoreFiles {
+                           public platform::StoreFiles,
+                           public platform::Shell,
+                           public platform::Clipboard,
+                           public platform::MemoryBlocks,
+                           public platform::MessagePump,
+                           public platform::PopupMenus {
  public:
   FakePlatform();
 
@@ -41,12 +47,23 @@ class FakePlatform final : public platform::Clock,
   std::vector<std::string> folders;
   // Make the next store operations of that kind fail with this reason.
   std::optional<std::string> fail_create, fail_count, fail_read, fail_write;
+  // What ShellExecuteEx answers.
+  bool execute_ex_succeeds = true;
+  // The memory claim of this number (1 for the first) cannot be had.
+  std::optional<int> fail_claim_at;
+  // Runs inside each message-pump call, as a user's actions would.
+  std::function<void()> on_pump;
+  // The user's choices in the next popups, first first; none left: dismissed.
+  std::vector<std::string> popup_choices;
 
   // --- What the program did --------------------------------------------
   std::vector<std::string> calls;
   std::vector<platform::TrayIconData> tray_records;
   std::vector<std::string> messages;  // "title|text"
   std::vector<ui::PictureId> released;
+  // For each popup, the commands the user could reach, top to bottom.
+  std::vector<std::vector<std::string>> popups;
+  int claims = 0;
   bool quit = false;
   std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
 
@@ -80,6 +97,22 @@ class FakePlatform final : public platform::Clock,
   StoreStatus Read(const std::string& path, SettingsRecord& record) override;
   StoreStatus Write(const std::string& path, const SettingsRecord& record) override;
   void MakeNormal(const std::string& path) override;
+  // Shell
+  void Execute(platform::OwnerWindow owner, platform::OptionalText verb, std::string_view file,
+               platform::OptionalText parameters, platform::OptionalText directory,
+               int show) override;
+  bool ExecuteEx(const platform::ShellExecuteInfo& info) override;
+  void EmptyRecycleBin(platform::OwnerWindow owner, std::string_view root, unsigned flags) override;
+  void AddToRecentDocs(unsigned flags, platform::OptionalText path) override;
+  void ShowShutDownDialog() override;
+  // Clipboard
+  void Clear() override;
+  // MemoryBlocks
+  std::unique_ptr<platform::MemoryBlock> Claim(std::uint64_t bytes) override;
+  // MessagePump
+  void RunPending() override;
+  // PopupMenus
+  std::optional<std::string> Popup(std::string_view owner, const ui::MenuItem& root) override;
 
  private:
   platform::Platform platform_;

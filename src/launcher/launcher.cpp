@@ -1,0 +1,27 @@
+#include "launcher/launcher.h"
+
+#include <string>
+
+#include "launcher/centre.h"
+#include "launcher/launcher_design.h"
+
+namespace kelvara {
+
+Launcher::Launcher(const MainWindow& main, platform::Platform& platform)
+    : main_(main), platform_(platform), form_(kLauncherName, LauncherFrame(), LauncherDesign()) {
+  for (const LauncherStart& start : LauncherStarts()) {
+    form_[start.button].on_click = [this, &start] {
+      platform_.shell.Execute(kLauncherName, std::nullopt, start.file, std::nullopt,
+                              start.directory, start.show);
+    };
+  }
+}
+
+void Launcher::Form_Load() {
+  layered_ = true;
+  alpha_ = 195;
+  CentreOnScreen(form_, platform_.system.Screen());
+  form_.SetCaption(form_["Label15"], "( " + main_.Text("UName") + " )");
+}
+
+}  // namespace kelvara

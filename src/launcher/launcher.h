@@ -1,0 +1,30 @@
+#pragma once
+
+#include "monitor/main_window.h"
+#include "platform/platform.h"
+#include "ui/window_set.h"
+
+namespace kelvara {
+
+// The launcher palette `frmLnchr`: fourteen picture buttons that open shell
+// folders and tools, over a see-through window.
+class Launcher final : public ui::Window {
+ public:
+  Launcher(const MainWindow& main, platform::Platform& platform);
+
+  ui::Form& form() override { return form_; }
+  void Form_Load() override;
+
+  // The whole window's opacity, 0 to 255; it is layered from the load step on.
+  bool layered() const { return layered_; }
+  int alpha() const { return alpha_; }
+
+ private:
+  const MainWindow& main_;
+  platform::Platform& platform_;
+  ui::Form form_;
+  bool layered_ = false;
+  int alpha_ = 255;
+};
+
+}  // namespace kelvara

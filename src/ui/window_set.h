@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ui/form.h"
+
+namespace kelvara::ui {
+
+// A secondary window of the program: its form and its load step.
+class Window {
+ public:
+  virtual ~Window() = default;
+  virtual Form& form() = 0;
+  // Runs once per load, after the window is registered as loaded, so that
+  // whatever it lets run meanwhile finds the window already there.
+  virtual void Form_Load() {}
+};
+
+// The host's view of the set: it creates, raises and destroys the real
+// windows. Visibility changes reach it through the form's own observer.
+class WindowSetObserver {
+ public:
+  virtual ~WindowSetObserver() = default;
+  virtual void Loaded(Form& form) = 0;
+  virtual void BroughtForward(Form& form) = 0;
+  virtual void Unloaded(Form& form) = 0;
+};
+
+// The program's secondary windows by name, each made on first use from its
+// factory. A window unloaded from inside one of its own handlers stays alive
+// until its name is loaded again, so the handler can finish safely.
+class WindowSet {
+ public:
+  using Factory = std::function<std::unique_ptr<Window>()>;
+
+  void Register(std::string name, Factory factory);
+  void Subscribe(WindowSetObserver* observer) { observer_ = observer; }
+
+  // Loads the window when it is not loaded, without showing it. A name never
+  // registered is a programming error and throws std::out_of_range.
+  Window& Load(std::string_view name);
+  // Modeless: loads and shows the window, or only brings an open one forward.
+  void Show(std::string_view name);
+  // Nothing happens when the window is not loaded.
+  void Unload(std::string_view name);
+
+  bool IsLoaded(std::string_view name) const;
+  // The loaded window of that name, or none.
+  Window* Find(std::string_view name);
+
+ private:
+  struct Slot {
+    Factory factory;
+    std::unique_ptr<Window> window;
+    bool loaded = false;
+  };
+  Slot& At(std::string_view name);
+
+  std::map<std::string, Slot, std::less<>> slots_;
+  WindowSetObserver* observer_ = nullptr;
+};
+
+}  // namespace kelvara::ui
