@@ -75,7 +75,7 @@ void ShowClockFace(MainWindow& window, platform::Pictures& pictures) {
     form.SetVisible(built_in, false);
   } else {
     // An unreadable face keeps the one shown before; with none, the built-in.
-    form.SetVisible(built_in, !(user_face.visible && user_face.picture != 0));
+    form.SetVisible(built_in, !user_face.visible);
   }
 }
 

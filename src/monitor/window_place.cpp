@@ -29,7 +29,7 @@ std::optional<float> HeightForPageFileSwitch(std::string_view page_file_switch, 
 }
 
 std::string ShortestText(float value) {
-  if (value == 0.0f) return "0";  // a negative zero would read "-0"
+  if (value == 0.0f) return "0";  // a negative zero too
   std::array<char, 64> buffer{};
   const auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);

@@ -181,8 +181,8 @@ TEST_F(ClockAppearance, FontSizeOfTheTimeOnly) {
     const char* text;
     float size;
   } cases[] = {
-      {"", 24},       {"36", 36},   {"10.5", 10.5f}, {" 12", 12}, {"12pt", 12},
-      {"1638", 1638}, {"1639", 24}, {"0", 24},       {"-8", 24},  {"大", 24},
+      {"", 24},       {"36", 36},   {"0.5", 0.5f}, {"10.5", 10.5f}, {" 12", 12}, {"12pt", 12},
+      {"1638", 1638}, {"1639", 24}, {"0", 24},     {"-8", 24},      {"大", 24},
   };
   for (const auto& c : cases) {
     AppliedWindow w({.FSize = c.text});
@@ -274,10 +274,23 @@ TEST_F(ClockAppearance, MoonAgeNumberSwitch) {
 }
 
 TEST_F(ClockAppearance, MoonAgeNumberSwitchHoldsWithTheMoonOff) {
-  AppliedWindow w({.MVw = "off", .MAgeVw = "on"});
+  // No age is computed, so only the switch itself shows or hides the number.
+  AppliedWindow w({.MVw = "off", .MAgeVw = "off"});
+  EXPECT_FALSE(w["lblMAge"].visible);
+  w.Reapply({.MVw = "off", .MAgeVw = "on"});
   EXPECT_TRUE(w["lblMAge"].visible);
   w.Reapply({.MVw = "off", .MAgeVw = "off"});
   EXPECT_FALSE(w["lblMAge"].visible);
+  w.Reapply({.MVw = "off", .MAgeVw = ""});
+  EXPECT_TRUE(w["lblMAge"].visible);
+}
+
+TEST_F(ClockAppearance, MoonOffHidesEveryPhasePicture) {
+  AppliedWindow w({.MVw = "off"});
+  ui::Form& form = w.window.form();
+  for (int age = 0; age < 30; ++age) form.SetVisible(form["Mp" + std::to_string(age)], true);
+  w.window.ApplySettings();
+  EXPECT_EQ(VisibleMoonPicture(w), -1);
 }
 
 }  // namespace
