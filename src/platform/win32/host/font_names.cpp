@@ -1,0 +1,70 @@
+#include "platform/win32/host/font_names.h"
+
+#include <array>
+
+#include "platform/win32/text.h"
+
+namespace kelvara::win32::host {
+namespace {
+
+// Japanese Gothic faces, the designed one first; then the faces made to the
+// same measures (IPA, VL, Takao), then the others Windows and the usual
+// Linux packages provide.
+constexpr std::array<const wchar_t*, 12> kJapaneseFaces = {
+    L"ＭＳ Ｐゴシック", L"MS PGothic",       L"IPAPGothic",   L"VL PGothic",
+    L"TakaoPGothic",    L"MS UI Gothic",     L"Meiryo UI",    L"Yu Gothic UI",
+    L"IPAexGothic",     L"Noto Sans CJK JP", L"Noto Sans JP", L"Droid Sans Japanese",
+};
+
+int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM into) {
+  reinterpret_cast<std::set<std::wstring>*>(into)->insert(font->lfFaceName);
+  return 1;
+}
+
+bool NeedsJapaneseFace(std::wstring_view name) {
+  for (wchar_t c : name) {
+    if (c > 0x7f) return true;
+  }
+  for (const wchar_t* face : kJapaneseFaces) {
+    if (name == face) return true;
+  }
+  return name == L"MS Gothic" || name == L"MS Mincho" || name == L"MS PMincho";
+}
+
+}  // namespace
+
+const std::set<std::wstring>& FontNames::Families() {
+  if (!loaded_) {
+    loaded_ = true;
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &query, CollectFamily, reinterpret_cast<LPARAM>(&families_), 0);
+    ReleaseDC(nullptr, screen);
+  }
+  return families_;
+}
+
+std::wstring FontNames::JapaneseFallback() {
+  if (!fallback_found_) {
+    fallback_found_ = true;
+    for (const wchar_t* face : kJapaneseFaces) {
+      if (Families().contains(face)) {
+        fallback_ = face;
+        break;
+      }
+    }
+  }
+  return fallback_;
+}
+
+Face FontNames::Resolve(std::string_view utf8_name) {
+  std::wstring name = Widen(utf8_name);
+  if (name.size() >= LF_FACESIZE) name.resize(LF_FACESIZE - 1);
+  if (name.empty() || Families().contains(name) || !NeedsJapaneseFace(name)) return {name, false};
+  std::wstring fallback = JapaneseFallback();
+  if (fallback.empty()) return {name, false};
+  return {fallback, true};
+}
+
+}  // namespace kelvara::win32::host

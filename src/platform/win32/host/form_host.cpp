@@ -1,0 +1,362 @@
+#include "platform/win32/host/form_host.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/text.h"
+
+namespace kelvara::win32::host {
+namespace {
+
+using ui::ControlKind;
+
+ATOM RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+  static ATOM atom = 0;
+  if (atom != 0) return atom;
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof(c);
+  c.lpfnWndProc = procedure;
+  c.hInstance = instance;
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.lpszClassName = kFormWindowClass;
+  atom = RegisterClassExW(&c);
+  return atom;
+}
+
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+
+// The shift argument of a mouse event: shift 1, control 2, alt 4.
+int ShiftState(WPARAM w) {
+  int shift = 0;
+  if ((w & MK_SHIFT) != 0) shift |= 1;
+  if ((w & MK_CONTROL) != 0) shift |= 2;
+  if (GetKeyState(VK_MENU) < 0) shift |= 4;
+  return shift;
+}
+
+// Buttons held during a move: left 1, right 2, middle 4.
+int HeldButtons(WPARAM w) {
+  int held = 0;
+  if ((w & MK_LBUTTON) != 0) held |= 1;
+  if ((w & MK_RBUTTON) != 0) held |= 2;
+  if ((w & MK_MBUTTON) != 0) held |= 4;
+  return held;
+}
+
+}  // namespace
+
+FormHost::FormHost(ui::Form& form, Frame frame, FontNames& names, Win32Pictures& pictures)
+    : form_(form),
+      frame_(frame),
+      gdi_(names),
+      names_(names),
+      painter_(gdi_, pictures),
+      natives_(names, gdi_) {}
+
+FormHost::~FormHost() {
+  Detach();
+  if (window_ != nullptr) {
+    DestroyWindow(window_);
+  }
+}
+
+void FormHost::Detach() {
+  if (detached_) return;
+  detached_ = true;
+  form_.Subscribe(nullptr);
+  // Messages still queued for the window go to the default procedure.
+  if (window_ != nullptr) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+}
+
+bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
+  if (RegisterFormClass(instance, &FormHost::Procedure) == 0) return false;
+  DWORD style = WS_CLIPCHILDREN;
+  DWORD ex_style = 0;
+  if (frame_ == Frame::kBorderless) {
+    style |= WS_POPUP;
+    ex_style |= WS_EX_TOOLWINDOW;  // no taskbar button
+  } else {
+    style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  }
+  CreateWindowExW(ex_style, kFormWindowClass, Widen(form_.window().caption).c_str(), style, 0, 0, 1,
+                  1, nullptr, nullptr, instance, this);
+  if (window_ == nullptr) return false;
+  caption_ = form_.window().caption;
+  if (large_icon != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, (LPARAM)large_icon);
+  if (small_icon != nullptr) SendMessageW(window_, WM_SETICON, ICON_SMALL, (LPARAM)small_icon);
+
+  scale_ = Scale(static_cast<int>(GetDpiForWindow(window_)));
+  const std::size_t count = form_.controls().size();
+  natives_.Attach(window_, count);
+  painted_.assign(count, RECT{});
+  timer_running_.assign(count, false);
+  form_.Subscribe(this);
+  SyncWindow();
+  for (std::size_t i = 0; i < count; ++i) RealiseControl(i);
+  return true;
+}
+
+std::size_t FormHost::IndexOf(const ui::Control& c) const {
+  return static_cast<std::size_t>(&c - form_.controls().data());
+}
+
+void FormHost::ControlChanged(const ui::Form&, const ui::Control& control, const ui::Rect&) {
+  if (window_ == nullptr) return;
+  RealiseControl(IndexOf(control));
+}
+
+void FormHost::FormChanged(const ui::Form&) {
+  if (window_ == nullptr) return;
+  SyncWindow();
+}
+
+void FormHost::Invalidate(const RECT& r) {
+  if (IsRectEmpty(&r) == FALSE) InvalidateRect(window_, &r, FALSE);
+}
+
+void FormHost::RealiseControl(std::size_t index) {
+  if (index >= form_.controls().size()) return;
+  const ui::Control& c = form_.controls()[index];
+  if (IsPainted(c.kind)) {
+    // The old place and the new one: a move or a shrink leaves nothing behind.
+    const RECT now = PaintedBounds(scale_, c);
+    Invalidate(painted_[index]);
+    Invalidate(now);
+    painted_[index] = now;
+  } else if (c.kind == ControlKind::kTimer) {
+    RealiseTimer(index);
+  } else if (IsNative(c.kind)) {
+    natives_.Realise(form_, index, scale_);
+  }
+}
+
+void FormHost::RealiseTimer(std::size_t index) {
+  const ui::Control& c = form_.controls()[index];
+  const UINT_PTR id = index + 1;
+  if (c.enabled && c.interval > 0) {
+    SetTimer(window_, id, static_cast<UINT>(c.interval), nullptr);
+    timer_running_[index] = true;
+  } else if (timer_running_[index]) {
+    KillTimer(window_, id);
+    timer_running_[index] = false;
+  }
+}
+
+void FormHost::RecomputeBounds() {
+  for (std::size_t i = 0; i < painted_.size(); ++i) {
+    painted_[i] = PaintedBounds(scale_, form_.controls()[i]);
+  }
+}
+
+void FormHost::SyncWindow() {
+  const ui::FormWindow& w = form_.window();
+  if (w.caption != caption_) {
+    caption_ = w.caption;
+    SetWindowTextW(window_, Widen(caption_).c_str());
+  }
+  if (w.layered && (!layered_ || key_ != w.colour_key)) {
+    SetWindowLongPtrW(window_, GWL_EXSTYLE,
+                      GetWindowLongPtrW(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window_, w.colour_key & 0xffffff, 0, LWA_COLORKEY);
+    layered_ = true;
+    key_ = w.colour_key;
+  }
+  const int left = scale_.Px(w.rect.left);
+  const int top = scale_.Px(w.rect.top);
+  const RECT want{left, top, left + scale_.Px(w.rect.width), top + scale_.Px(w.rect.height)};
+  if (!SameRect(want, placed_)) {
+    placed_ = want;
+    SetWindowPos(window_, nullptr, want.left, want.top, want.right - want.left,
+                 want.bottom - want.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The background may have changed: everything lies on it.
+  InvalidateRect(window_, nullptr, FALSE);
+  // A window of no size has nothing to show, not even a title bar.
+  const bool visible = w.visible && want.right > want.left && want.bottom > want.top;
+  if (visible != shown_) {
+    shown_ = visible;
+    const int show = frame_ == Frame::kBorderless ? SW_SHOWNA : SW_SHOW;
+    ShowWindow(window_, visible ? show : SW_HIDE);
+  }
+}
+
+LRESULT CALLBACK FormHost::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormHost*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, w, l);
+  return self->Handle(message, w, l);
+}
+
+LRESULT FormHost::Handle(UINT message, WPARAM w, LPARAM l) {
+  if (extra_messages) {
+    if (const std::optional<LRESULT> handled = extra_messages(message, w, l)) return *handled;
+  }
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers everything
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_TIMER:
+      OnTimer(w);
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(w), HIWORD(w));
+      return 0;
+    case WM_DRAWITEM:
+      if (natives_.DrawItem(form_, *reinterpret_cast<const DRAWITEMSTRUCT*>(l))) return TRUE;
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      if (HBRUSH brush =
+              natives_.Colours(form_, reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      OnMouseButton(message, w, l);
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(w, l);
+      return 0;
+    case WM_CAPTURECHANGED:
+      captured_.reset();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_ENDSESSION:
+      if (w != FALSE) OnClose();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, w, l);
+}
+
+void FormHost::OnPaint() {
+  PaintDc paint(window_);
+  gdi_.Trim();
+  RECT client;
+  GetClientRect(window_, &client);
+  const RECT& area = paint.paint().rcPaint;
+  HDC back = back_.Prepare(paint.get(), client.right, client.bottom);
+  if (back == nullptr) {
+    painter_.Paint(paint.get(), scale_, form_, area);
+    return;
+  }
+  painter_.Paint(back, scale_, form_, area);
+  BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, back,
+         area.left, area.top, SRCCOPY);
+}
+
+void FormHost::PaintInto(HDC dc, const RECT& area) {
+  gdi_.Trim();
+  painter_.Paint(dc, scale_, form_, area);
+}
+
+void FormHost::OnTimer(UINT_PTR id) {
+  const std::size_t index = id - 1;
+  if (id == 0 || index >= form_.controls().size()) return;
+  const ui::Control& c = form_.controls()[index];
+  if (c.kind != ControlKind::kTimer || !c.enabled || c.interval <= 0) return;
+  if (c.on_timer) c.on_timer();
+}
+
+void FormHost::OnCommand(UINT id, UINT code) {
+  const std::optional<std::size_t> index = natives_.IndexOfId(id);
+  if (!index) return;
+  ui::Control& c = form_[form_.controls()[*index].name];
+  if (c.kind == ControlKind::kTextField) {
+    if (code != EN_CHANGE) return;
+    if (std::optional<std::string> text = natives_.TakeUserText(*index)) form_.SetCaption(c, *text);
+    return;
+  }
+  if (code == BN_CLICKED && c.on_click) c.on_click();
+}
+
+std::optional<std::size_t> FormHost::MouseTarget(POINT at) const {
+  const std::vector<ui::Control>& controls = form_.controls();
+  // Top of the stacking order first; shapes and lines take no mouse events.
+  for (std::size_t i = controls.size(); i-- > 0;) {
+    const ui::Control& c = controls[i];
+    if (!c.visible || (c.kind != ControlKind::kLabel && c.kind != ControlKind::kPicture)) continue;
+    const RECT r = scale_.Rect(c.rect);
+    if (PtInRect(&r, at) != FALSE) return i;
+  }
+  return std::nullopt;
+}
+
+void FormHost::OnMouseButton(UINT message, WPARAM w, LPARAM l) {
+  const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
+  if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+    OnMouseUp(message, w, at);
+    return;
+  }
+  const int button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
+  const std::optional<std::size_t> target = captured_ ? captured_ : MouseTarget(at);
+  if (!target) return;
+  // The control keeps the mouse until every button is up, as a drag needs.
+  if (!captured_) {
+    SetCapture(window_);
+    captured_ = target;
+  }
+  const ui::Control& c = form_.controls()[*target];
+  if (!c.on_mouse_down) return;
+  const RECT r = scale_.Rect(c.rect);
+  c.on_mouse_down(button, ShiftState(w), scale_.Twips(at.x - r.left), scale_.Twips(at.y - r.top));
+}
+
+void FormHost::OnMouseUp(UINT message, WPARAM w, POINT at) {
+  if (!captured_) return;
+  const std::size_t index = *captured_;
+  if (HeldButtons(w) == 0) {
+    captured_.reset();
+    ReleaseCapture();
+  }
+  // A click is the left button going down and up on the same control.
+  if (message != WM_LBUTTONUP) return;
+  const ui::Control& c = form_.controls()[index];
+  if (c.on_click && MouseTarget(at) == index) c.on_click();
+}
+
+void FormHost::OnMouseMove(WPARAM w, LPARAM l) {
+  const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
+  const std::optional<std::size_t> target = captured_ ? captured_ : MouseTarget(at);
+  if (!target) return;
+  const ui::Control& c = form_.controls()[*target];
+  if (!c.on_mouse_move) return;
+  const RECT r = scale_.Rect(c.rect);
+  c.on_mouse_move(HeldButtons(w), ShiftState(w), scale_.Twips(at.x - r.left),
+                  scale_.Twips(at.y - r.top));
+}
+
+void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {
+  scale_ = Scale(dpi);
+  const ui::Rect& size = form_.window().rect;
+  placed_ = RECT{suggested.left, suggested.top, suggested.left + scale_.Px(size.width),
+                 suggested.top + scale_.Px(size.height)};
+  SetWindowPos(window_, nullptr, placed_.left, placed_.top, placed_.right - placed_.left,
+               placed_.bottom - placed_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  natives_.RealiseAll(form_, scale_);
+  RecomputeBounds();
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+void FormHost::OnClose() {
+  if (on_close) on_close();
+}
+
+}  // namespace kelvara::win32::host

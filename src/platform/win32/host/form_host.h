@@ -1,0 +1,111 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/win32/host/back_buffer.h"
+#include "platform/win32/host/font_names.h"
+#include "platform/win32/host/form_painter.h"
+#include "platform/win32/host/gdi_cache.h"
+#include "platform/win32/host/native_controls.h"
+#include "platform/win32/host/scale.h"
+#include "platform/win32/raii.h"
+#include "ui/form.h"
+
+namespace kelvara::win32::host {
+
+// How the window is framed. The model's windows are either the borderless
+// monitor or ordinary fixed dialogs.
+enum class Frame {
+  kBorderless,   // a popup without a taskbar button
+  kFixedDialog,  // title bar and close box, no sizing
+};
+
+// The window class every form window uses; tests find windows by it.
+inline constexpr const wchar_t* kFormWindowClass = L"kelvara.Form";
+
+// Realises one ui::Form as a window: paints its labels, shapes, pictures and
+// lines into a back buffer, makes native children for the interactive kinds,
+// runs its timers and routes clicks and mouse events to its handlers. It
+// repaints only what a change notification names.
+class FormHost final : public ui::FormObserver {
+ public:
+  FormHost(ui::Form& form, Frame frame, FontNames& names, Win32Pictures& pictures);
+  ~FormHost() override;
+  FormHost(const FormHost&) = delete;
+  FormHost& operator=(const FormHost&) = delete;
+
+  // Makes the window (hidden until the model shows it). False on failure.
+  bool Create(HINSTANCE instance, HICON large_icon, HICON small_icon);
+  HWND window() const { return window_; }
+  const Scale& scale() const { return scale_; }
+  ui::Form& form() { return form_; }
+
+  // Offered every message first; a value means it was handled.
+  std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)> extra_messages;
+  // The system or the user closes the window (close box, SC_CLOSE, end of
+  // session). Unset: the window just hides.
+  std::function<void()> on_close;
+
+  // ui::FormObserver
+  void ControlChanged(const ui::Form& form, const ui::Control& control,
+                      const ui::Rect& before) override;
+  void FormChanged(const ui::Form& form) override;
+
+  // The form is going away: from now on the window neither reads it nor runs
+  // its handlers, and only waits to be destroyed.
+  void Detach();
+
+  // For tests: paints the whole form into a DC as the window would.
+  void PaintInto(HDC dc, const RECT& area);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+
+  void OnPaint();
+  void OnTimer(UINT_PTR id);
+  void OnCommand(UINT id, UINT code);
+  void OnMouseButton(UINT message, WPARAM w, LPARAM l);
+  void OnMouseUp(UINT message, WPARAM w, POINT at);
+  void OnMouseMove(WPARAM w, LPARAM l);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnClose();
+
+  std::size_t IndexOf(const ui::Control& c) const;
+  void SyncWindow();
+  void RealiseControl(std::size_t index);
+  void RealiseTimer(std::size_t index);
+  void RecomputeBounds();
+  void Invalidate(const RECT& r);
+  std::optional<std::size_t> MouseTarget(POINT at) const;
+
+  ui::Form& form_;
+  Frame frame_;
+  GdiCache gdi_;
+  FontNames& names_;
+  FormPainter painter_;
+  NativeControls natives_;
+  HWND window_ = nullptr;
+  Scale scale_;
+
+  // What is on screen, so that changes touch only what differs.
+  std::vector<RECT> painted_;
+  std::vector<bool> timer_running_;
+  RECT placed_{};
+  bool shown_ = false;
+  bool layered_ = false;
+  ui::Colour key_ = 0;
+  std::string caption_;
+
+  BackBuffer back_;
+
+  std::optional<std::size_t> captured_;
+  bool detached_ = false;
+};
+
+}  // namespace kelvara::win32::host

@@ -1,0 +1,165 @@
+#include "platform/win32/host/form_painter.h"
+
+#include <algorithm>
+
+#include "platform/win32/raii.h"
+
+namespace kelvara::win32::host {
+namespace {
+
+using ui::ControlKind;
+
+bool Intersects(const RECT& a, const RECT& b) {
+  RECT both;
+  return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+void WidenInto(std::wstring& out, const std::string& utf8) {
+  out.clear();
+  if (utf8.empty()) return;
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  out.resize(static_cast<std::size_t>(length));
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
+}
+
+// Restores the DC's clipping and modes after a control narrowed them.
+class SavedDc {
+ public:
+  explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDc() { RestoreDC(dc_, saved_); }
+  SavedDc(const SavedDc&) = delete;
+  SavedDc& operator=(const SavedDc&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+// Pictures carry premultiplied alpha: icons keep their see-through parts.
+void DrawPicture(HDC dc, HBITMAP bitmap, PictureSize size, const RECT& to) {
+  UniqueCreatedDc source(CreateCompatibleDC(dc));
+  if (!source) return;
+  SelectedObject select(source.get(), bitmap);
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source.get(), 0, 0,
+             size.width, size.height, blend);
+}
+
+}  // namespace
+
+bool IsPainted(ControlKind kind) {
+  return kind == ControlKind::kLabel || kind == ControlKind::kShape ||
+         kind == ControlKind::kPicture || kind == ControlKind::kLine;
+}
+
+RECT PaintedBounds(const Scale& scale, const ui::Control& c) {
+  if (!c.visible || !IsPainted(c.kind)) return RECT{};
+  if (c.kind == ControlKind::kLine) {
+    const int reach = scale.FromDesignPx(std::max(c.line_width, 1)) + 1;
+    const int x1 = scale.Px(c.x1), y1 = scale.Px(c.y1), x2 = scale.Px(c.x2), y2 = scale.Px(c.y2);
+    return RECT{std::min(x1, x2) - reach, std::min(y1, y2) - reach, std::max(x1, x2) + reach,
+                std::max(y1, y2) + reach};
+  }
+  RECT r = scale.Rect(c.rect);
+  if (r.right <= r.left || r.bottom <= r.top) return RECT{};
+  return r;
+}
+
+void FormPainter::Paint(HDC dc, const Scale& scale, const ui::Form& form, const RECT& area) {
+  SavedDc saved(dc);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  FillRect(dc, &area, gdi_.Brush(form.window().back));
+  for (const ui::Control& c : form.controls()) {
+    if (!c.visible || !IsPainted(c.kind)) continue;
+    if (!Intersects(PaintedBounds(scale, c), area)) continue;
+    switch (c.kind) {
+      case ControlKind::kLabel:
+        Label(dc, scale, c);
+        break;
+      case ControlKind::kShape:
+        Shape(dc, scale, c);
+        break;
+      case ControlKind::kPicture:
+        Picture(dc, scale, c);
+        break;
+      case ControlKind::kLine:
+        Line(dc, scale, c);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void FormPainter::Label(HDC dc, const Scale& scale, const ui::Control& c) {
+  const RECT r = scale.Rect(c.rect);
+  if (c.opaque) FillRect(dc, &r, gdi_.Brush(c.back));
+  WidenInto(text_, c.caption);
+  if (text_.empty()) return;
+  const CaptionFont& font = gdi_.Font(c.font, scale.dpi());
+  SelectedObject select(dc, font.handle.get());
+  SetTextColor(dc, c.fore & 0xffffff);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  const int width = r.right - r.left;
+  WrapCaption(dc, text_, width, lines_);
+  int y = r.top - font.lift;
+  for (const LineSpan& line : lines_) {
+    if (y >= r.bottom) break;
+    const wchar_t* start = text_.data() + line.begin;
+    const int length = static_cast<int>(line.end - line.begin);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, start, length, &size);
+    int x = r.left;
+    if (c.alignment == ui::Alignment::kRight) x = r.right - size.cx;
+    if (c.alignment == ui::Alignment::kCentre) x = r.left + (width - size.cx) / 2;
+    ExtTextOutW(dc, x, y, ETO_CLIPPED, &r, start, static_cast<UINT>(length), nullptr);
+    y += font.line_pitch;
+  }
+}
+
+void FormPainter::Shape(HDC dc, const Scale& scale, const ui::Control& c) {
+  const RECT r = scale.Rect(c.rect);
+  if (c.filled) FillRect(dc, &r, gdi_.Brush(c.back));
+  // The border lies inside the shape, as wide as a design pixel.
+  const int border = scale.FromDesignPx(1);
+  HBRUSH edge = gdi_.Brush(c.fore);
+  const RECT sides[] = {
+      {r.left, r.top, r.right, std::min(r.top + border, r.bottom)},
+      {r.left, std::max(r.bottom - border, r.top), r.right, r.bottom},
+      {r.left, r.top, std::min(r.left + border, r.right), r.bottom},
+      {std::max(r.right - border, r.left), r.top, r.right, r.bottom},
+  };
+  for (const RECT& side : sides) FillRect(dc, &side, edge);
+}
+
+void FormPainter::Picture(HDC dc, const Scale& scale, const ui::Control& c) {
+  HBITMAP bitmap = nullptr;
+  if (c.picture != 0) {
+    bitmap = pictures_.Bitmap(c.picture);
+  } else if (!c.resource.empty()) {
+    bitmap = pictures_.FromResource(c.resource);
+  }
+  if (bitmap == nullptr) return;
+  const PictureSize size = BitmapSize(bitmap);
+  if (size.width <= 0 || size.height <= 0) return;
+  const RECT area = scale.Rect(c.rect);
+  RECT to = area;
+  if (!c.stretch) {
+    // At its own size from the top-left corner, cut off by the control.
+    to.right = to.left + size.width;
+    to.bottom = to.top + size.height;
+  }
+  SavedDc saved(dc);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  DrawPicture(dc, bitmap, size, to);
+}
+
+void FormPainter::Line(HDC dc, const Scale& scale, const ui::Control& c) {
+  SelectedObject pen(dc, gdi_.Pen(c.fore, scale.FromDesignPx(std::max(c.line_width, 1))));
+  MoveToEx(dc, scale.Px(c.x1), scale.Px(c.y1), nullptr);
+  LineTo(dc, scale.Px(c.x2), scale.Px(c.y2));
+}
+
+}  // namespace kelvara::win32::host

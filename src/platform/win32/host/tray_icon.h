@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/tray.h"
+
+namespace kelvara::win32::host {
+
+// The private message the shell sends for mouse activity on our icon; its
+// lParam carries the mouse message (WM_LBUTTONDOWN and so on).
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+
+// The notification-area icon of one window, behind the behaviour's Tray.
+// It keeps the last record, so the icon comes back when the shell restarts
+// (TaskbarCreated) or was not ready yet when the program started.
+class TrayIcon final : public platform::Tray {
+ public:
+  explicit TrayIcon(HICON icon);
+  ~TrayIcon() override;
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+
+  void Attach(HWND window) { window_ = window; }
+  void Notify(platform::TrayCommand command, const platform::TrayIconData& data) override;
+
+  // Offered every message of the window; handles the callback, the shell's
+  // restart and the retry timer.
+  std::optional<LRESULT> HandleMessage(UINT message, WPARAM w, LPARAM l);
+
+  // Mouse activity on the icon, as the mouse message number.
+  std::function<void(int mouse_message)> on_mouse;
+
+  bool shown() const { return shown_; }
+
+  static constexpr UINT_PTR kRetryTimer = 0x7E1;
+
+ private:
+  NOTIFYICONDATAW Record(const platform::TrayIconData& data) const;
+  bool Add();
+
+  HWND window_ = nullptr;
+  HICON icon_;
+  UINT taskbar_created_;
+  platform::TrayIconData last_{};
+  bool wanted_ = false;  // the behaviour added it and has not removed it
+  bool shown_ = false;   // the shell has it
+  int retries_ = 0;
+};
+
+}  // namespace kelvara::win32::host

@@ -1,0 +1,269 @@
+// Drives kelvara.exe from outside, as a user's tools would: finds its
+// windows, sends it what the shell sends for the tray icon, steers its popup
+// menu and message boxes, presses buttons and reports what a window shows.
+// Each command prints its findings on stdout and exits 0 when it found what
+// it was asked for, 1 when not, 2 on bad arguments.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "platform/win32/host/form_host.h"
+#include "platform/win32/host/popup_menus.h"
+#include "platform/win32/host/tray_icon.h"
+
+namespace {
+
+using kelvara::win32::host::kFormWindowClass;
+using kelvara::win32::host::kTrayCallbackMessage;
+using kelvara::win32::host::Win32PopupMenus;
+
+constexpr int kFound = 0;
+constexpr int kMissing = 1;
+constexpr int kUsage = 2;
+
+void PrintUtf8(const std::wstring& text) {
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), length,
+                      nullptr, nullptr);
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  // WM_GETTEXT rather than GetWindowText: it reads other processes' controls.
+  SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 2000, nullptr);
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, static_cast<int>(std::size(name)));
+  return name;
+}
+
+struct Search {
+  std::wstring class_name;
+  std::wstring title;  // empty: any
+  bool visible_only = false;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM into) {
+  auto& search = *reinterpret_cast<Search*>(into);
+  if (search.visible_only && !IsWindowVisible(window)) return TRUE;
+  if (ClassOf(window) != search.class_name) return TRUE;
+  if (!search.title.empty() && TextOf(window) != search.title) return TRUE;
+  search.found.push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> TopLevel(const std::wstring& class_name, const std::wstring& title,
+                           bool visible_only) {
+  Search search{class_name, title, visible_only, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Polls until a matching top-level window exists, for up to `wait_ms`.
+HWND WaitFor(const std::wstring& class_name, const std::wstring& title, bool visible_only,
+             int wait_ms) {
+  for (int waited = 0;; waited += 100) {
+    const std::vector<HWND> found = TopLevel(class_name, title, visible_only);
+    if (!found.empty()) return found.front();
+    if (waited >= wait_ms) return nullptr;
+    Sleep(100);
+  }
+}
+
+HWND ParseWindow(const wchar_t* text) {
+  return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::wcstoull(text, nullptr, 0)));
+}
+
+void PrintWindow(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  RECT client{};
+  GetClientRect(window, &client);
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  const LONG_PTR ex_style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  GetLayeredWindowAttributes(window, &key, &alpha, &flags);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  std::printf("window=0x%llx pid=%lu\n",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)), process);
+  std::printf("rect=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  std::printf("client=%ld,%ld\n", client.right, client.bottom);
+  std::printf("visible=%d\n", IsWindowVisible(window) ? 1 : 0);
+  std::printf("popup=%d caption=%d thickframe=%d\n", (style & WS_POPUP) ? 1 : 0,
+              (style & WS_CAPTION) == WS_CAPTION ? 1 : 0, (style & WS_THICKFRAME) ? 1 : 0);
+  std::printf("layered=%d toolwindow=%d topmost=%d\n", (ex_style & WS_EX_LAYERED) ? 1 : 0,
+              (ex_style & WS_EX_TOOLWINDOW) ? 1 : 0, (ex_style & WS_EX_TOPMOST) ? 1 : 0);
+  if ((ex_style & WS_EX_LAYERED) != 0) {
+    std::printf("colourkey=%lu keyed=%d\n", static_cast<unsigned long>(key),
+                (flags & LWA_COLORKEY) ? 1 : 0);
+  }
+  std::printf("title=");
+  PrintUtf8(TextOf(window));
+  std::printf("\n");
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+  std::printf("child class=");
+  PrintUtf8(ClassOf(child));
+  std::printf(" visible=%d text=", IsWindowVisible(child) ? 1 : 0);
+  PrintUtf8(TextOf(child));
+  std::printf("\n");
+  return TRUE;
+}
+
+HWND MainWindow(int wait_ms) { return WaitFor(kFormWindowClass, L"TavoroⅡ", false, wait_ms); }
+
+// Sends what the shell sends when the mouse acts on the icon.
+int Tray(int mouse_message) {
+  const HWND window = MainWindow(5000);
+  if (window == nullptr) return kMissing;
+  PostMessageW(window, kTrayCallbackMessage, 1, mouse_message);
+  return kFound;
+}
+
+HWND OpenMenu(int wait_ms) {
+  return WaitFor(Win32PopupMenus::kMenuWindowClass, L"", true, wait_ms);
+}
+
+void Key(HWND menu, WORD key) {
+  PostMessageW(menu, WM_KEYDOWN, key, 1);
+  PostMessageW(menu, WM_KEYUP, key, 0xC0000001);
+  Sleep(150);
+}
+
+// Walks the open menu: each step is the number of the item (from 0) at its
+// level; every step but the last opens a submenu.
+int ChooseInMenu(const std::vector<int>& path) {
+  HWND menu = OpenMenu(5000);
+  if (menu == nullptr) return kMissing;
+  for (std::size_t level = 0; level < path.size(); ++level) {
+    if (level == 0) {
+      for (int i = 0; i <= path[level]; ++i) Key(menu, VK_DOWN);
+    } else {
+      Key(menu, VK_RIGHT);  // opens the submenu on its first item
+      for (int i = 0; i < path[level]; ++i) Key(menu, VK_DOWN);
+    }
+  }
+  Key(menu, VK_RETURN);
+  return kFound;
+}
+
+// A message box of that title: prints its text, then presses its OK button.
+int AnswerMessage(const std::wstring& title, int wait_ms) {
+  const HWND box = WaitFor(L"#32770", title, true, wait_ms);
+  if (box == nullptr) return kMissing;
+  HWND child = nullptr;
+  while ((child = FindWindowExW(box, child, L"Static", nullptr)) != nullptr) {
+    const std::wstring text = TextOf(child);
+    if (text.empty()) continue;
+    std::printf("text=");
+    PrintUtf8(text);
+    std::printf("\n");
+  }
+  const HWND ok = GetDlgItem(box, IDOK);
+  if (ok != nullptr) PostMessageW(ok, BM_CLICK, 0, 0);
+  return kFound;
+}
+
+// Presses a native button of a window by its caption.
+int Press(HWND parent, const std::wstring& caption) {
+  const HWND button = FindWindowExW(parent, nullptr, L"Button", caption.c_str());
+  if (button == nullptr) return kMissing;
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return kFound;
+}
+
+int WaitGone(HWND window, int wait_ms) {
+  for (int waited = 0; waited < wait_ms; waited += 100) {
+    if (!IsWindow(window)) return kFound;
+    Sleep(100);
+  }
+  return IsWindow(window) ? kMissing : kFound;
+}
+
+int Usage() {
+  std::fputs(
+      "driver main [wait-ms]            the monitor window's facts\n"
+      "driver find CLASS [TITLE] [wait-ms]\n"
+      "driver children HWND\n"
+      "driver tray MOUSE-MESSAGE        e.g. 516 (right button down)\n"
+      "driver menu [wait-ms]            the open popup menu, if any\n"
+      "driver choose N [N ...]          item numbers per menu level, from 0\n"
+      "driver escape                    closes the open popup menu\n"
+      "driver message TITLE [wait-ms]   prints a message box's text and presses OK\n"
+      "driver press HWND CAPTION        clicks a native button\n"
+      "driver gone HWND [wait-ms]\n"
+      "driver close HWND                sends WM_CLOSE\n",
+      stderr);
+  return kUsage;
+}
+
+int Wait(int argc, wchar_t** argv, int index, int fallback) {
+  return argc > index ? static_cast<int>(std::wcstol(argv[index], nullptr, 10)) : fallback;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return Usage();
+  const std::wstring command = argv[1];
+  if (command == L"main") {
+    const HWND window = MainWindow(Wait(argc, argv, 2, 0));
+    if (window == nullptr) return kMissing;
+    PrintWindow(window);
+    return kFound;
+  }
+  if (command == L"find" && argc >= 3) {
+    const HWND window = WaitFor(argv[2], argc >= 4 ? argv[3] : L"", false, Wait(argc, argv, 4, 0));
+    if (window == nullptr) return kMissing;
+    PrintWindow(window);
+    return kFound;
+  }
+  if (command == L"children" && argc >= 3) {
+    EnumChildWindows(ParseWindow(argv[2]), PrintChild, 0);
+    return kFound;
+  }
+  if (command == L"tray" && argc >= 3)
+    return Tray(static_cast<int>(std::wcstol(argv[2], nullptr, 10)));
+  if (command == L"menu") {
+    const HWND menu = OpenMenu(Wait(argc, argv, 2, 0));
+    if (menu == nullptr) return kMissing;
+    PrintWindow(menu);
+    return kFound;
+  }
+  if (command == L"choose" && argc >= 3) {
+    std::vector<int> path;
+    for (int i = 2; i < argc; ++i)
+      path.push_back(static_cast<int>(std::wcstol(argv[i], nullptr, 10)));
+    return ChooseInMenu(path);
+  }
+  if (command == L"escape") {
+    const HWND menu = OpenMenu(0);
+    if (menu == nullptr) return kMissing;
+    Key(menu, VK_ESCAPE);
+    return kFound;
+  }
+  if (command == L"message" && argc >= 3) return AnswerMessage(argv[2], Wait(argc, argv, 3, 5000));
+  if (command == L"press" && argc >= 4) return Press(ParseWindow(argv[2]), argv[3]);
+  if (command == L"gone" && argc >= 3)
+    return WaitGone(ParseWindow(argv[2]), Wait(argc, argv, 3, 5000));
+  if (command == L"close" && argc >= 3) {
+    PostMessageW(ParseWindow(argv[2]), WM_CLOSE, 0, 0);
+    return kFound;
+  }
+  return Usage();
+}
