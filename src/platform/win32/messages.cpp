@@ -1,0 +1,17 @@
+#include "platform/win32/messages.h"
+
+#include <string>
+
+#include "platform/win32/text.h"
+
+namespace kelvara::win32 {
+
+void Win32Messages::Show(std::string_view text, std::string_view title) {
+  const std::wstring wide_text = Widen(text);
+  const std::wstring wide_title = Widen(title);
+  message_box_(owner_, wide_text.c_str(), wide_title.c_str(), MB_OK);
+}
+
+void Win32Process::Quit() { ExitProcess(0); }
+
+}  // namespace kelvara::win32

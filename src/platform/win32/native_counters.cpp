@@ -1,0 +1,181 @@
+#include "platform/win32/native_counters.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+#include <winioctl.h>
+
+#include <cmath>
+#include <string>
+
+namespace kelvara::win32 {
+namespace {
+
+constexpr std::size_t Index(int position) { return static_cast<std::size_t>(position - 1); }
+
+std::uint64_t Ticks(const FILETIME& t) {
+  return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
+std::optional<SystemTimes> ReadSystemTimes() {
+  FILETIME idle, kernel, user;
+  if (!GetSystemTimes(&idle, &kernel, &user)) return std::nullopt;
+  return SystemTimes{Ticks(idle), Ticks(kernel), Ticks(user)};
+}
+
+std::optional<DiskTimes> ReadDisk(HANDLE disk) {
+  DISK_PERFORMANCE performance{};
+  DWORD returned = 0;
+  if (!DeviceIoControl(disk, IOCTL_DISK_PERFORMANCE, nullptr, 0, &performance, sizeof performance,
+                       &returned, nullptr) ||
+      returned < sizeof performance) {
+    return std::nullopt;
+  }
+  return DiskTimes{performance.ReadTime.QuadPart, performance.WriteTime.QuadPart,
+                   performance.QueryTime.QuadPart};
+}
+
+std::vector<DriveSpace> FixedDrives() {
+  std::vector<DriveSpace> drives;
+  const DWORD letters = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if ((letters & (1u << i)) == 0) continue;
+    const wchar_t root[] = {static_cast<wchar_t>(L'A' + i), L':', L'\\', L'\0'};
+    if (GetDriveTypeW(root) != DRIVE_FIXED) continue;
+    ULARGE_INTEGER caller_free, total, free;
+    if (!GetDiskFreeSpaceExW(root, &caller_free, &total, &free)) continue;
+    drives.push_back(DriveSpace{free.QuadPart, total.QuadPart});
+  }
+  return drives;
+}
+
+std::optional<PERFORMANCE_INFORMATION> ReadPerformanceInformation() {
+  PERFORMANCE_INFORMATION info{};
+  info.cb = sizeof info;
+  if (!GetPerformanceInfo(&info, sizeof info)) return std::nullopt;
+  return info;
+}
+
+std::optional<double> PageFileFigure() {
+  const auto info = ReadPerformanceInformation();
+  if (!info) return std::nullopt;
+  return PageFilePeakPercent(CommitFigures{info->CommitTotal, info->CommitPeak, info->CommitLimit,
+                                           info->PhysicalTotal, info->PageSize});
+}
+
+constexpr int kMostDisks = 16;
+
+}  // namespace
+
+std::optional<double> ProcessorPercent(const SystemTimes& before, const SystemTimes& after) {
+  if (after.idle < before.idle || after.kernel < before.kernel || after.user < before.user) {
+    return std::nullopt;
+  }
+  const std::uint64_t idle = after.idle - before.idle;
+  const std::uint64_t total = (after.kernel - before.kernel) + (after.user - before.user);
+  if (total == 0 || idle > total) return std::nullopt;
+  return static_cast<double>(total - idle) * 100.0 / static_cast<double>(total);
+}
+
+double AvailableMegabytes(std::uint64_t available_bytes) {
+  return static_cast<double>(available_bytes / 1048576);
+}
+
+std::optional<double> FreeSpacePercent(const std::vector<DriveSpace>& drives) {
+  std::uint64_t free = 0, total = 0;
+  for (const DriveSpace& drive : drives) {
+    free += drive.free;
+    total += drive.total;
+  }
+  if (total == 0 || free > total) return std::nullopt;
+  return static_cast<double>(free) * 100.0 / static_cast<double>(total);
+}
+
+std::optional<double> DiskTimePercent(const std::vector<std::optional<DiskTimes>>& before,
+                                      const std::vector<std::optional<DiskTimes>>& after) {
+  double sum = 0;
+  int disks = 0;
+  for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+    if (!before[i] || !after[i]) continue;
+    const std::int64_t elapsed = after[i]->query - before[i]->query;
+    const std::int64_t busy =
+        (after[i]->read - before[i]->read) + (after[i]->write - before[i]->write);
+    if (elapsed <= 0 || busy < 0) continue;
+    sum += static_cast<double>(busy) * 100.0 / static_cast<double>(elapsed);
+    ++disks;
+  }
+  if (disks == 0) return std::nullopt;
+  return sum / disks;
+}
+
+std::optional<double> PageFilePeakPercent(const CommitFigures& commit) {
+  if (commit.limit <= commit.physical_total) return std::nullopt;
+  if ((commit.limit - commit.physical_total) * commit.page_size < 1048576) return std::nullopt;
+  const std::uint64_t peak = commit.peak > commit.total ? commit.peak : commit.total;
+  if (peak == 0 || peak > commit.limit) return std::nullopt;
+  return static_cast<double>(peak) * 100.0 / static_cast<double>(commit.limit);
+}
+
+NativeCounters::NativeCounters() {
+  has_[Index(platform::kProcessorTimePercent)] = ReadSystemTimes().has_value();
+  has_[Index(platform::kAvailableMegabytes)] = true;
+  has_[Index(platform::kFreeSpacePercent)] = true;
+  has_[Index(platform::kPageFileUsagePeak)] = PageFileFigure().has_value();
+  // Opening a disk for its statistics only needs no access rights at all.
+  for (int number = 0; number < kMostDisks; ++number) {
+    const std::wstring name = L"\\\\.\\PhysicalDrive" + std::to_wstring(number);
+    UniqueFile disk(CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+    if (disk && ReadDisk(disk.get())) disks_.push_back(std::move(disk));
+  }
+  has_[Index(platform::kDiskTimePercent)] = !disks_.empty();
+}
+
+bool NativeCounters::Has(int position) const {
+  return position >= 1 && position <= 5 && has_[Index(position)];
+}
+
+std::vector<std::optional<DiskTimes>> NativeCounters::ReadDisks() const {
+  std::vector<std::optional<DiskTimes>> times;
+  times.reserve(disks_.size());
+  for (const UniqueFile& disk : disks_) times.push_back(ReadDisk(disk.get()));
+  return times;
+}
+
+void NativeCounters::Collect() {
+  values_ = {};
+
+  if (has_[Index(platform::kProcessorTimePercent)]) {
+    const std::optional<SystemTimes> now = ReadSystemTimes();
+    if (times_ && now)
+      values_[Index(platform::kProcessorTimePercent)] = ProcessorPercent(*times_, *now);
+    times_ = now;
+  }
+
+  MEMORYSTATUSEX memory{};
+  memory.dwLength = sizeof memory;
+  if (GlobalMemoryStatusEx(&memory)) {
+    values_[Index(platform::kAvailableMegabytes)] = AvailableMegabytes(memory.ullAvailPhys);
+  }
+
+  values_[Index(platform::kFreeSpacePercent)] = FreeSpacePercent(FixedDrives());
+
+  if (has_[Index(platform::kPageFileUsagePeak)]) {
+    values_[Index(platform::kPageFileUsagePeak)] = PageFileFigure();
+  }
+
+  if (has_[Index(platform::kDiskTimePercent)]) {
+    std::vector<std::optional<DiskTimes>> now = ReadDisks();
+    if (!disk_times_.empty()) {
+      values_[Index(platform::kDiskTimePercent)] = DiskTimePercent(disk_times_, now);
+    }
+    disk_times_ = std::move(now);
+  }
+}
+
+std::optional<double> NativeCounters::Read(int position) {
+  if (!Has(position)) return std::nullopt;
+  return values_[Index(position)];
+}
+
+}  // namespace kelvara::win32

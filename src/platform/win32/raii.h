@@ -1,0 +1,290 @@
+#pragma once
+
+// Move-only owners for everything the Win32 code acquires. Copies are deleted
+// on purpose: a copied owner is a double free waiting to happen.
+
+#include <objbase.h>
+#include <pdh.h>
+#include <windows.h>
+
+#include <utility>
+
+namespace kelvara::win32 {
+
+// One value and the call that gives it back to the system. `Traits` names the
+// value type, its empty value and the release call.
+template <typename Traits>
+class Unique {
+ public:
+  using Value = typename Traits::Value;
+
+  Unique() = default;
+  explicit Unique(Value value) : value_(value) {}
+  ~Unique() { reset(); }
+  Unique(const Unique&) = delete;
+  Unique& operator=(const Unique&) = delete;
+  Unique(Unique&& other) noexcept : value_(other.release()) {}
+  Unique& operator=(Unique&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+
+  Value get() const { return value_; }
+  explicit operator bool() const { return value_ != Traits::None(); }
+
+  // Gives up ownership without releasing.
+  Value release() { return std::exchange(value_, Traits::None()); }
+
+  void reset(Value value = Traits::None()) {
+    const Value old = std::exchange(value_, value);
+    if (old != Traits::None()) Traits::Close(old);
+  }
+
+  // For calls that return the value through a pointer; releases any old one.
+  Value* put() {
+    reset();
+    return &value_;
+  }
+
+ private:
+  Value value_ = Traits::None();
+};
+
+struct HandleTraits {
+  using Value = HANDLE;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { CloseHandle(h); }
+};
+// Files and devices say "invalid" with INVALID_HANDLE_VALUE instead of null.
+struct FileTraits {
+  using Value = HANDLE;
+  static Value None() { return INVALID_HANDLE_VALUE; }
+  static void Close(Value h) { CloseHandle(h); }
+};
+template <typename H>
+struct GdiTraits {
+  using Value = H;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { DeleteObject(h); }
+};
+// A DC made with CreateCompatibleDC or CreateDC.
+struct CreatedDcTraits {
+  using Value = HDC;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { DeleteDC(h); }
+};
+struct IconTraits {
+  using Value = HICON;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { DestroyIcon(h); }
+};
+// Only for cursors we made or loaded without LR_SHARED.
+struct CursorTraits {
+  using Value = HCURSOR;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { DestroyCursor(h); }
+};
+struct MenuTraits {
+  using Value = HMENU;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { DestroyMenu(h); }
+};
+struct WindowTraits {
+  using Value = HWND;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { DestroyWindow(h); }
+};
+struct GlobalTraits {
+  using Value = HGLOBAL;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { GlobalFree(h); }
+};
+struct ModuleTraits {
+  using Value = HMODULE;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { FreeLibrary(h); }
+};
+struct PdhQueryTraits {
+  using Value = PDH_HQUERY;
+  static Value None() { return nullptr; }
+  static void Close(Value h) { PdhCloseQuery(h); }
+};
+// Memory the shell hands out, item ID lists included.
+struct CoTaskMemTraits {
+  using Value = void*;
+  static Value None() { return nullptr; }
+  static void Close(Value p) { CoTaskMemFree(p); }
+};
+
+using UniqueHandle = Unique<HandleTraits>;
+using UniqueMutex = Unique<HandleTraits>;
+using UniqueFile = Unique<FileTraits>;
+using UniqueGdiObject = Unique<GdiTraits<HGDIOBJ>>;
+using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
+using UniqueBrush = Unique<GdiTraits<HBRUSH>>;
+using UniquePen = Unique<GdiTraits<HPEN>>;
+using UniqueFont = Unique<GdiTraits<HFONT>>;
+using UniqueRegion = Unique<GdiTraits<HRGN>>;
+using UniqueCreatedDc = Unique<CreatedDcTraits>;
+using UniqueIcon = Unique<IconTraits>;
+using UniqueCursor = Unique<CursorTraits>;
+using UniqueMenu = Unique<MenuTraits>;
+using UniqueWindow = Unique<WindowTraits>;
+using UniqueGlobal = Unique<GlobalTraits>;
+using UniqueModule = Unique<ModuleTraits>;
+using UniquePdhQuery = Unique<PdhQueryTraits>;
+using UniqueCoTaskMem = Unique<CoTaskMemTraits>;
+
+// A DC got with GetDC: it goes back with ReleaseDC and its window.
+class WindowDc {
+ public:
+  WindowDc() = default;
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() { reset(); }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  WindowDc(WindowDc&& other) noexcept
+      : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc& operator=(WindowDc&& other) noexcept {
+    if (this != &other) {
+      reset();
+      window_ = std::exchange(other.window_, nullptr);
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+  }
+
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+  void reset() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    window_ = nullptr;
+    dc_ = nullptr;
+  }
+
+ private:
+  HWND window_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
+// BeginPaint to EndPaint, for WM_PAINT.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+
+  HDC get() const { return dc_; }
+  const PAINTSTRUCT& paint() const { return paint_; }
+
+ private:
+  HWND window_;
+  HDC dc_ = nullptr;
+  PAINTSTRUCT paint_{};
+};
+
+// Selects an object into a DC and puts the previous one back, so that a DC is
+// never deleted with one of our objects still selected.
+class SelectedObject {
+ public:
+  SelectedObject() = default;
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {
+    if (previous_ == HGDI_ERROR) previous_ = nullptr;
+  }
+  ~SelectedObject() { reset(); }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  SelectedObject(SelectedObject&& other) noexcept
+      : dc_(std::exchange(other.dc_, nullptr)),
+        previous_(std::exchange(other.previous_, nullptr)) {}
+  SelectedObject& operator=(SelectedObject&& other) noexcept {
+    if (this != &other) {
+      reset();
+      dc_ = std::exchange(other.dc_, nullptr);
+      previous_ = std::exchange(other.previous_, nullptr);
+    }
+    return *this;
+  }
+
+  explicit operator bool() const { return previous_ != nullptr; }
+  void reset() {
+    if (dc_ != nullptr && previous_ != nullptr) SelectObject(dc_, previous_);
+    dc_ = nullptr;
+    previous_ = nullptr;
+  }
+
+ private:
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+};
+
+// GlobalLock for as long as the guard lives.
+class GlobalLocked {
+ public:
+  explicit GlobalLocked(HGLOBAL memory) : memory_(memory), data_(GlobalLock(memory)) {}
+  ~GlobalLocked() {
+    if (data_ != nullptr) GlobalUnlock(memory_);
+  }
+  GlobalLocked(const GlobalLocked&) = delete;
+  GlobalLocked& operator=(const GlobalLocked&) = delete;
+
+  void* data() const { return data_; }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
+};
+
+// A counted COM reference.
+template <typename T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() { reset(); }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) {
+      reset();
+      p_ = std::exchange(other.p_, nullptr);
+    }
+    return *this;
+  }
+
+  T* get() const { return p_; }
+  T* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+  void reset() {
+    if (p_ != nullptr) std::exchange(p_, nullptr)->Release();
+  }
+  T** put() {
+    reset();
+    return &p_;
+  }
+  void** put_void() { return reinterpret_cast<void**>(put()); }
+
+ private:
+  T* p_ = nullptr;
+};
+
+// COM for the calling thread while the object lives. A thread already in
+// another apartment keeps it; COM still works there, so that is not a failure.
+class ComApartment {
+ public:
+  explicit ComApartment(DWORD model = COINIT_APARTMENTTHREADED) {
+    const HRESULT result = CoInitializeEx(nullptr, model);
+    initialised_ = SUCCEEDED(result);
+  }
+  ~ComApartment() {
+    if (initialised_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialised_ = false;
+};
+
+}  // namespace kelvara::win32

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <functional>
+#include <string_view>
+
+#include "platform/clipboard.h"
+#include "platform/shell.h"
+
+namespace kelvara::win32 {
+
+// The window of a form by its name; null when it has none.
+using FindWindowFunction = std::function<HWND(std::string_view form)>;
+
+// The shell's entry points, replaceable so that tests see the exact arguments
+// without starting anything.
+struct ShellCalls {
+  std::function<HINSTANCE(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT)> execute;
+  std::function<BOOL(SHELLEXECUTEINFOW*)> execute_ex;
+  std::function<HRESULT(HWND, LPCWSTR, DWORD)> empty_recycle_bin;
+  std::function<void(UINT, LPCVOID)> add_to_recent_docs;
+  // The shell's "shut down Windows" dialog.
+  std::function<void()> shut_down_dialog;
+};
+
+// The real ones.
+ShellCalls SystemShellCalls();
+
+// Shell starts and clean-up calls with UTF-8 texts made wide. An absent text
+// goes to the shell as a null pointer, an empty one as "".
+class Win32Shell final : public platform::Shell {
+ public:
+  explicit Win32Shell(FindWindowFunction find_window, ShellCalls calls = SystemShellCalls());
+
+  void Execute(platform::OwnerWindow owner, platform::OptionalText verb, std::string_view file,
+               platform::OptionalText parameters, platform::OptionalText directory,
+               int show) override;
+  bool ExecuteEx(const platform::ShellExecuteInfo& info) override;
+  void EmptyRecycleBin(platform::OwnerWindow owner, std::string_view root, unsigned flags) override;
+  // A path given as ANSI text (SHARD_PATHA) goes to the shell as wide text
+  // (SHARD_PATHW), so that any file name survives; a null path clears the
+  // list whatever the flags.
+  void AddToRecentDocs(unsigned flags, platform::OptionalText path) override;
+  void ShowShutDownDialog() override;
+
+ private:
+  HWND WindowOf(platform::OwnerWindow owner) const;
+
+  FindWindowFunction find_window_;
+  ShellCalls calls_;
+};
+
+// Clears the system clipboard: open, empty, close.
+class Win32Clipboard final : public platform::Clipboard {
+ public:
+  void Clear() override;
+};
+
+}  // namespace kelvara::win32
