@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 
 #include "scripted_readings.h"
@@ -124,6 +125,8 @@ const ChoiceRow kChoiceRows[] = {
      {12.25, 12.25},
      CounterOrigin::kNative},
 };
+
+void PrintTo(const ChoiceRow& row, std::ostream* out) { *out << row.name; }
 
 class CounterChoice : public ::testing::TestWithParam<ChoiceRow> {};
 

@@ -9,6 +9,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/shell.h"
+#include "platform/win32/raii.h"
 
 namespace kelvara::win32 {
 
@@ -49,6 +50,8 @@ class Win32Shell final : public platform::Shell {
  private:
   HWND WindowOf(platform::OwnerWindow owner) const;
 
+  // The shell's verbs and folders may use COM on the calling thread.
+  ComApartment com_;
   FindWindowFunction find_window_;
   ShellCalls calls_;
 };
