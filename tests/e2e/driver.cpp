@@ -195,12 +195,46 @@ int WaitGone(HWND window, int wait_ms) {
   return IsWindow(window) ? kMissing : kFound;
 }
 
+BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  std::printf("0x%llx visible=%d rect=%ld,%ld,%ld,%ld class=",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
+              IsWindowVisible(window) ? 1 : 0, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  PrintUtf8(ClassOf(window));
+  std::printf(" title=");
+  PrintUtf8(TextOf(window));
+  std::printf("\n");
+  EnumChildWindows(window, PrintChild, 0);
+  return TRUE;
+}
+
+// The notification-area icons Wine shows for want of a system tray: each is a
+// child window of its stand-alone tray. Prints their screen rectangles.
+int TrayIcons() {
+  int count = 0;
+  for (HWND tray : TopLevel(L"__winex11_standalone_tray", L"", false)) {
+    HWND icon = nullptr;
+    while ((icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr)) != nullptr) {
+      if (!IsWindowVisible(icon)) continue;
+      RECT r{};
+      GetWindowRect(icon, &r);
+      std::printf("icon=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+      ++count;
+    }
+  }
+  std::printf("icons=%d\n", count);
+  return count > 0 ? kFound : kMissing;
+}
+
 int Usage() {
   std::fputs(
+      "driver list                      every top-level window and its children\n"
       "driver main [wait-ms]            the monitor window's facts\n"
       "driver find CLASS [TITLE] [wait-ms]\n"
       "driver children HWND\n"
       "driver tray MOUSE-MESSAGE        e.g. 516 (right button down)\n"
+      "driver icons                     the notification-area icons shown\n"
       "driver menu [wait-ms]            the open popup menu, if any\n"
       "driver choose N [N ...]          item numbers per menu level, from 0\n"
       "driver escape                    closes the open popup menu\n"
@@ -221,6 +255,10 @@ int Wait(int argc, wchar_t** argv, int index, int fallback) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return Usage();
   const std::wstring command = argv[1];
+  if (command == L"list") {
+    EnumWindows(PrintTopLevel, 0);
+    return kFound;
+  }
   if (command == L"main") {
     const HWND window = MainWindow(Wait(argc, argv, 2, 0));
     if (window == nullptr) return kMissing;
@@ -239,6 +277,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"tray" && argc >= 3)
     return Tray(static_cast<int>(std::wcstol(argv[2], nullptr, 10)));
+  if (command == L"icons") return TrayIcons();
   if (command == L"menu") {
     const HWND menu = OpenMenu(Wait(argc, argv, 2, 0));
     if (menu == nullptr) return kMissing;
