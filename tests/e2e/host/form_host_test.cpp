@@ -2,6 +2,7 @@
 // timers, mouse events, native buttons and text fields. Needs a display (the
 // end-to-end run gives it Xvfb); without one the tests skip.
 #include "platform/win32/host/form_host.h"
+#include "platform/win32/host/popup_menus.h"
 
 #include <gtest/gtest.h>
 
@@ -280,6 +281,37 @@ TEST_F(FormHostTest, TickAfterTickTheMonitorHoldsNoMoreGdiObjects) {
   const testing::GdiState before = testing::Gdi();
   ticks(300);
   EXPECT_TRUE(testing::Gdi() == before);
+}
+
+ui::MenuItem Command(const char* name) {
+  ui::MenuItem item;
+  item.name = name;
+  item.caption = name;
+  return item;
+}
+
+TEST_F(FormHostTest, APopupMenuComesForwardWithItsOwnerAndReturnsTheChoice) {
+  ui::Form form("frmDTMnMenu", TestWindow(false), {});
+  HOST_OR_SKIP(host, form);
+  const HWND owner = host->window();
+  Win32PopupMenus popups(
+      [owner](std::string_view name) { return name == "frmDTMnMenu" ? owner : HWND{}; });
+  ui::MenuItem root = Command("DMn");
+  root.children = {Command("MemClr"), Command("MntrCstmz"), Command("DTMnEnd")};
+
+  // Keys already waiting reach the menu once it opens.
+  PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(popups.Popup("frmDTMnMenu", root), std::optional<std::string>("MntrCstmz"));
+  // The owner was brought forward, so a click elsewhere closes the menu, and
+  // nudged after, so the next one opens at once.
+  EXPECT_EQ(GetForegroundWindow(), owner);
+  MSG nudge;
+  EXPECT_TRUE(PeekMessageW(&nudge, owner, WM_NULL, WM_NULL, PM_REMOVE));
+
+  PostMessageW(owner, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(popups.Popup("frmDTMnMenu", root), std::nullopt);
 }
 
 }  // namespace
