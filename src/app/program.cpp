@@ -29,10 +29,11 @@ namespace {
 
 namespace host = win32::host;
 
-win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y) {
-  return win32::UniqueIcon(static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(IDI_KELVARA), IMAGE_ICON, GetSystemMetrics(metric_x),
-                 GetSystemMetrics(metric_y), LR_DEFAULTCOLOR)));
+// The program's icon at the size a DPI wants for that metric.
+win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y, UINT dpi) {
+  return win32::UniqueIcon(static_cast<HICON>(LoadImageW(
+      instance, MAKEINTRESOURCEW(IDI_KELVARA), IMAGE_ICON, GetSystemMetricsForDpi(metric_x, dpi),
+      GetSystemMetricsForDpi(metric_y, dpi), LR_DEFAULTCOLOR)));
 }
 
 // Everything of one run, in the order it must be made; members end in the
@@ -40,8 +41,9 @@ win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y
 class Program {
  public:
   explicit Program(HINSTANCE instance)
-      : large_icon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)),
-        small_icon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)),
+      : instance_(instance),
+        large_icon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON, GetDpiForSystem())),
+        small_icon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON, GetDpiForSystem())),
         tray_(small_icon_.get()),
         shell_([this](std::string_view form) { return hosts_.Find(form); }),
         popups_([this](std::string_view form) { return hosts_.Find(form); }),
@@ -55,7 +57,9 @@ class Program {
 
  private:
   bool Wire();
+  void ReloadIcons(int dpi);
 
+  HINSTANCE instance_;
   win32::UniqueIcon large_icon_;
   win32::UniqueIcon small_icon_;
   win32::Win32Clock clock_;
@@ -104,9 +108,21 @@ bool Program::Wire() {
     main_.Form_Unload();
     process_.Quit();
   };
+  window->on_dpi_changed = [this](int dpi) { ReloadIcons(dpi); };
   messages_.set_owner(window->window());
   hosts_.Serve(windows_.windows());
   return true;
+}
+
+void Program::ReloadIcons(int dpi) {
+  win32::UniqueIcon large = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON, dpi);
+  win32::UniqueIcon small = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON, dpi);
+  if (!large || !small) return;
+  hosts_.SetIcons({large.get(), small.get()});
+  tray_.SetIcon(small.get());
+  // The old ones go only now that nothing shows them.
+  large_icon_ = std::move(large);
+  small_icon_ = std::move(small);
 }
 
 }  // namespace

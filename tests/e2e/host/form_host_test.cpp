@@ -283,6 +283,36 @@ TEST_F(FormHostTest, TickAfterTickTheMonitorHoldsNoMoreGdiObjects) {
   EXPECT_TRUE(testing::Gdi() == before);
 }
 
+TEST_F(FormHostTest, AtAnotherDpiEverythingIsLaidOutAgain) {
+  std::vector<Control> controls = MainWindowDesign();
+  controls.push_back(Native("cmdOk", ControlKind::kButton, "OK", true));
+  ui::Form form("frmDTMn", MainWindowFrame(), std::move(controls));
+  HOST_OR_SKIP(host, form);
+  int told = 0;
+  host->on_dpi_changed = [&told](int dpi) { told = dpi; };
+  form.SetWindowVisible(true);
+  const HWND window = host->window();
+
+  const RECT suggested{300, 200, 600, 500};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(told, 144);
+  RECT r{};
+  GetWindowRect(window, &r);
+  // The suggested place, the design's size at 150 %.
+  EXPECT_EQ(r.left, 300);
+  EXPECT_EQ(r.top, 200);
+  EXPECT_EQ(r.right - r.left, 363);
+  EXPECT_EQ(r.bottom - r.top, 368);
+  const HWND button = FindWindowExW(window, nullptr, L"Button", L"OK");
+  ASSERT_NE(button, nullptr);
+  GetWindowRect(button, &r);
+  EXPECT_EQ(r.right - r.left, 120);
+
+  UpdateWindow(window);
+  form.SetCaption(form["lblTime"], "01:02:03");
+  EXPECT_TRUE(Same(UpdateArea(window), RECT{36, 60, 254, 110}));
+}
+
 ui::MenuItem Command(const char* name) {
   ui::MenuItem item;
   item.name = name;

@@ -353,6 +353,7 @@ void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {
   natives_.RealiseAll(form_, scale_);
   RecomputeBounds();
   InvalidateRect(window_, nullptr, FALSE);
+  if (on_dpi_changed) on_dpi_changed(dpi);
 }
 
 void FormHost::OnClose() {

@@ -47,6 +47,8 @@ class FormHost final : public ui::FormObserver {
 
   // Offered every message first; a value means it was handled.
   std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)> extra_messages;
+  // The window moved to a screen of another DPI (its icons want redoing).
+  std::function<void(int dpi)> on_dpi_changed;
   // The system or the user closes the window (close box, SC_CLOSE, end of
   // session). Unset: the window just hides.
   std::function<void()> on_close;

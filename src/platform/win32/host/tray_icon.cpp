@@ -40,6 +40,14 @@ NOTIFYICONDATAW TrayIcon::Record(const platform::TrayIconData& data) const {
   return record;
 }
 
+void TrayIcon::SetIcon(HICON icon) {
+  icon_ = icon;
+  if (!shown_) return;
+  NOTIFYICONDATAW record = Record(last_);
+  record.uFlags = NIF_ICON;
+  Shell_NotifyIconW(NIM_MODIFY, &record);
+}
+
 bool TrayIcon::Add() {
   NOTIFYICONDATAW record = Record(last_);
   // A leftover icon of ours (a crash, a restart) would make the add fail.

@@ -27,6 +27,8 @@ class TrayIcon final : public platform::Tray {
   TrayIcon& operator=(const TrayIcon&) = delete;
 
   void Attach(HWND window) { window_ = window; }
+  // A new picture for the icon (a new DPI); the shell gets it at once.
+  void SetIcon(HICON icon);
   void Notify(platform::TrayCommand command, const platform::TrayIconData& data) override;
 
   // Offered every message of the window; handles the callback, the shell's

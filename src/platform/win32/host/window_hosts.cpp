@@ -21,6 +21,16 @@ void WindowHosts::Serve(ui::WindowSet& windows) {
   windows.Subscribe(this);
 }
 
+void WindowHosts::SetIcons(Icons icons) {
+  icons_ = icons;
+  auto set = [icons](HWND window) {
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.large));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small));
+  };
+  if (main_) set(main_->window());
+  for (const auto& [name, host] : secondary_) set(host->window());
+}
+
 HWND WindowHosts::Find(std::string_view form_name) const {
   if (main_ && main_->form().name() == form_name) return main_->window();
   const auto found = secondary_.find(form_name);

@@ -35,6 +35,9 @@ class WindowHosts final : public ui::WindowSetObserver {
   // The secondary windows' close boxes unload them through this set.
   void Serve(ui::WindowSet& windows);
 
+  // New icons for every window, now and to come (the DPI changed).
+  void SetIcons(Icons icons);
+
   // The window of a loaded form, or null.
   HWND Find(std::string_view form_name) const;
   FormHost* main() const { return main_.get(); }
