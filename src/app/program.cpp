@@ -87,8 +87,10 @@ int Program::Run() {
   main_.Form_Load();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!hosts_.Navigate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
     hosts_.Collect();
   }
   return 0;

@@ -65,6 +65,15 @@ void WindowHosts::Unloaded(ui::Form& form) {
   secondary_.erase(found);
 }
 
+bool WindowHosts::Navigate(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (root == nullptr) return false;
+  bool ours = main_ && main_->window() == root;
+  for (const auto& [name, host] : secondary_) ours = ours || host->window() == root;
+  return ours && IsDialogMessageW(root, &message) != FALSE;
+}
+
 void WindowHosts::Collect() { unloaded_.clear(); }
 
 }  // namespace kelvara::win32::host

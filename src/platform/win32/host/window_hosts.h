@@ -42,6 +42,10 @@ class WindowHosts final : public ui::WindowSetObserver {
   HWND Find(std::string_view form_name) const;
   FormHost* main() const { return main_.get(); }
 
+  // Keyboard moves between a window's controls (Tab, arrows, Space); true
+  // when the message was one of those and is done.
+  bool Navigate(MSG& message);
+
   // Destroys the windows of unloaded forms. Called between messages only:
   // a form may be unloaded from inside one of its own handlers.
   void Collect();
