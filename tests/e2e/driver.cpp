@@ -227,6 +227,23 @@ int TrayIcons() {
   return count > 0 ? kFound : kMissing;
 }
 
+// The shown tooltips' texts, a carriage return written as \r: how the tray
+// icon's tip reads while the pointer rests on the icon.
+int Tips() {
+  int count = 0;
+  for (HWND tip : TopLevel(L"tooltips_class32", L"", true)) {
+    std::wstring text = TextOf(tip);
+    for (std::size_t at = 0; (at = text.find(L'\r', at)) != std::wstring::npos; at += 2) {
+      text.replace(at, 1, L"\\r");
+    }
+    std::printf("tip=");
+    PrintUtf8(text);
+    std::printf("\n");
+    ++count;
+  }
+  return count > 0 ? kFound : kMissing;
+}
+
 int Usage() {
   std::fputs(
       "driver list                      every top-level window and its children\n"
@@ -235,6 +252,7 @@ int Usage() {
       "driver children HWND\n"
       "driver tray MOUSE-MESSAGE        e.g. 516 (right button down)\n"
       "driver icons                     the notification-area icons shown\n"
+      "driver tips                      the texts of the tooltips shown\n"
       "driver menu [wait-ms]            the open popup menu, if any\n"
       "driver choose N [N ...]          item numbers per menu level, from 0\n"
       "driver escape                    closes the open popup menu\n"
@@ -278,6 +296,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"tray" && argc >= 3)
     return Tray(static_cast<int>(std::wcstol(argv[2], nullptr, 10)));
   if (command == L"icons") return TrayIcons();
+  if (command == L"tips") return Tips();
   if (command == L"menu") {
     const HWND menu = OpenMenu(Wait(argc, argv, 2, 0));
     if (menu == nullptr) return kMissing;
