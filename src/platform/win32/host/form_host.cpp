@@ -81,8 +81,12 @@ bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
                   1, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   caption_ = form_.window().caption;
-  if (large_icon != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, (LPARAM)large_icon);
-  if (small_icon != nullptr) SendMessageW(window_, WM_SETICON, ICON_SMALL, (LPARAM)small_icon);
+  if (large_icon != nullptr) {
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large_icon));
+  }
+  if (small_icon != nullptr) {
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon));
+  }
 
   scale_ = Scale(static_cast<int>(GetDpiForWindow(window_)));
   const std::size_t count = form_.controls().size();
@@ -168,8 +172,10 @@ void FormHost::SyncWindow() {
     SetWindowPos(window_, nullptr, want.left, want.top, want.right - want.left,
                  want.bottom - want.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  // The background may have changed: everything lies on it.
-  InvalidateRect(window_, nullptr, FALSE);
+  if (w.back != background_) {
+    background_ = w.back;
+    InvalidateRect(window_, nullptr, FALSE);  // everything lies on it
+  }
   // A window of no size has nothing to show, not even a title bar.
   const bool visible = w.visible && want.right > want.left && want.bottom > want.top;
   if (visible != shown_) {
