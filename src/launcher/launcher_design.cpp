@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "ui/controls.h"
+
 namespace kelvara {
 namespace {
 
@@ -12,7 +14,7 @@ using ui::Rect;
 using ui::Rgb;
 
 constexpr float kButtonSize = 720;  // a 48 x 48 icon at its own size
-constexpr const char* kLabelFont = "ＭＳ Ｐゴシック";
+constexpr const char* kLabelFont = ui::kGothicFont;
 
 Control Button(const char* name, const char* picture, float left, float top) {
   Control c;
@@ -24,26 +26,15 @@ Control Button(const char* name, const char* picture, float left, float top) {
 }
 
 Control Label(const char* name, const char* caption, Rect rect, float size = 9.75f) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kLabel;
-  c.caption = caption;
-  c.rect = rect;
-  c.alignment = ui::Alignment::kCentre;
-  c.fore = Rgb(128, 255, 128);
+  Control c = ui::MakeLabel(name, caption, rect, ui::Alignment::kCentre,
+                            {kLabelFont, size, true, false}, Rgb(128, 255, 128));
   c.back = Rgb(0, 0, 0);
   c.opaque = true;
-  c.font = {kLabelFont, size, true, false};
   return c;
 }
 
 Control Line(const char* name, float y) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kLine;
-  c.x1 = 240, c.y1 = y, c.x2 = 7320, c.y2 = y;
-  c.fore = Rgb(187, 226, 227);
-  return c;
+  return ui::MakeLine(name, 240, y, 7320, y, Rgb(187, 226, 227));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "launcher/version_dialog_design.h"
 
 #include <string>
+#include <utility>
+
+#include "ui/controls.h"
 
 namespace kelvara {
 namespace {
@@ -16,29 +19,15 @@ using ui::Rgb;
 // A fixed single frame with a title bar around the client area.
 constexpr float kFrameWidth = 90;
 constexpr float kFrameHeight = 480;
-constexpr const char* kGothic = "ＭＳ Ｐゴシック";
+constexpr const char* kGothic = ui::kGothicFont;
 
 Control Picture(const char* name, Rect rect, const char* resource) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kPicture;
-  c.rect = rect;
-  c.resource = resource;
-  c.stretch = true;
-  return c;
+  return ui::MakePicture(name, rect, resource, true);
 }
 
 Control Label(const char* name, std::string caption, Rect rect, Colour fore, Alignment alignment,
               Font font) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kLabel;
-  c.caption = std::move(caption);
-  c.rect = rect;
-  c.fore = fore;
-  c.alignment = alignment;
-  c.font = std::move(font);
-  return c;
+  return ui::MakeLabel(name, std::move(caption), rect, alignment, std::move(font), fore);
 }
 
 }  // namespace

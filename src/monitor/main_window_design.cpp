@@ -3,6 +3,7 @@
 #include <string>
 
 #include "monitor/user_data_store.h"
+#include "ui/controls.h"
 
 namespace kelvara {
 namespace {
@@ -22,15 +23,7 @@ Font Gothic(float size, bool bold) { return Font{kClockFont, size, bold, false};
 
 Control Label(const char* name, const char* caption, Rect rect, Alignment alignment, Font font,
               Colour fore = kGrey) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kLabel;
-  c.caption = caption;
-  c.rect = rect;
-  c.alignment = alignment;
-  c.font = std::move(font);
-  c.fore = fore;
-  return c;
+  return ui::MakeLabel(name, caption, rect, alignment, std::move(font), fore);
 }
 
 Control Shape(const char* name, Rect rect, bool filled) {
@@ -45,24 +38,11 @@ Control Shape(const char* name, Rect rect, bool filled) {
 }
 
 Control Picture(const char* name, Rect rect, const char* resource, bool stretch, bool visible) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kPicture;
-  c.rect = rect;
-  c.resource = resource;
-  c.stretch = stretch;
-  c.visible = visible;
-  return c;
+  return ui::MakePicture(name, rect, resource, stretch, visible);
 }
 
 Control Line(const char* name, float x, float y1, float y2, Colour colour, int width) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kLine;
-  c.x1 = x, c.y1 = y1, c.x2 = x, c.y2 = y2;
-  c.fore = colour;
-  c.line_width = width;
-  return c;
+  return ui::MakeLine(name, x, y1, x, y2, colour, width);
 }
 
 Control Button(const char* name, const char* caption, Rect rect, Colour back, bool visible) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ui/controls.h"
 #include "ui/form.h"
 
 namespace kelvara {
@@ -10,7 +11,7 @@ inline constexpr ui::Colour kGrey = 12632256;           // captions and bars at 
 inline constexpr ui::Colour kStartColourKey = 3347759;  // background until a key is chosen
 inline constexpr float kBarLeft = 720;
 inline constexpr float kBarFullWidth = 2595;  // 100 %
-inline constexpr const char* kClockFont = "ＭＳ Ｐゴシック";
+inline constexpr const char* kClockFont = ui::kGothicFont;
 
 // The main window `frmDTMn` as designed: every control with its design values,
 // bottom of the stacking order first.
