@@ -14,7 +14,8 @@ namespace {
 constexpr int kRefreshInterval = 500;  // milliseconds
 constexpr double kBytesPerUserMegabyte = 1047500;
 constexpr double kReleaseFactor = 0.007465446;
-// The key sits just off the time's colour, so only the background vanishes.
+// The key sits just off the time's colour, below it where it can, so only the
+// background vanishes.
 constexpr ui::Colour kKeyOffset = 10;
 constexpr ui::Colour kSmallestColourBelowKey = 15;
 
