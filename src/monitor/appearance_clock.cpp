@@ -91,10 +91,9 @@ void ApplyClockKind(MainWindow& window, platform::Pictures& pictures) {
   } else if (kind == kAnalogClock) {
     form.SetVisible(form["lblTime"], false);
     form.SetVisible({&form["LineM"], &form["LineH"], &form["LineS"]}, true);
-    // An empty moon switch is about to become "on" and show the moon.
-    const std::string& moon = window.Text("MVw");
-    LayOutDate(form, moon.empty() || moon == "on" ? DateLayout::kAnalogBesideMoon
-                                                  : DateLayout::kAnalogAlone);
+    // Beside the moon only when its switch reads exactly "on" at this point.
+    LayOutDate(form, window.Text("MVw") == "on" ? DateLayout::kAnalogBesideMoon
+                                                : DateLayout::kAnalogAlone);
     ShowClockFace(window, pictures);
   }
 }

@@ -69,7 +69,7 @@ TEST_F(ClockAppearance, DateLayoutFollowsTheClockKindAndTheMoon) {
       {kDigital, "off", {360, 340, 2175, 375}, 14, true, false, false},
       {kAnalog, "on", {2190, 75, 1455, 255}, 10, false, true, true},
       {kAnalog, "off", {1920, 480, 1455, 255}, 10, false, true, true},
-      {kAnalog, "", {2190, 75, 1455, 255}, 10, false, true, true},  // the moon will show
+      {kAnalog, "", {1920, 480, 1455, 255}, 10, false, true, true},  // not yet "on" here
       {kAnalog, "ON", {1920, 480, 1455, 255}, 10, false, true, true},
       // Neither kind: the start-up state of the date and the clock stays.
       {"時計", "on", {2190, 75, 1455, 255}, 9.75f, true, false, false},
