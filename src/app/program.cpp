@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <commctrl.h>
+
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -97,6 +99,10 @@ int Program::Run() {
 }
 
 bool Program::Wire() {
+  // The manifest asks for version 6 of the common controls; loading it gives
+  // the native buttons and fields their current look.
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   host::FormHost* window = hosts_.AddMain(main_.form());
   if (window == nullptr) return false;
   tray_.Attach(window->window());
