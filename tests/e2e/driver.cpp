@@ -5,6 +5,8 @@
 // it was asked for, 1 when not, 2 on bad arguments.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -244,6 +246,27 @@ int Tips() {
   return count > 0 ? kFound : kMissing;
 }
 
+// What a restarting shell does to the icon: it forgets it, then tells every
+// window that the taskbar is back.
+int ForgetIcon() {
+  const HWND window = MainWindow(0);
+  if (window == nullptr) return kMissing;
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof(icon);
+  icon.hWnd = window;
+  icon.uID = 1;
+  if (Shell_NotifyIconW(NIM_DELETE, &icon) == FALSE) return kMissing;
+  // At once, before the monitor's next tick can put it back.
+  TrayIcons();
+  return kFound;
+}
+
+int TaskbarCreated() {
+  const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  PostMessageW(HWND_BROADCAST, message, 0, 0);
+  return kFound;
+}
+
 int Usage() {
   std::fputs(
       "driver list                      every top-level window and its children\n"
@@ -253,6 +276,8 @@ int Usage() {
       "driver tray MOUSE-MESSAGE        e.g. 516 (right button down)\n"
       "driver icons                     the notification-area icons shown\n"
       "driver tips                      the texts of the tooltips shown\n"
+      "driver forget-icon               removes the monitor's icon as a dying shell would\n"
+      "driver taskbar-created           announces a new taskbar to every window\n"
       "driver menu [wait-ms]            the open popup menu, if any\n"
       "driver choose N [N ...]          item numbers per menu level, from 0\n"
       "driver escape                    closes the open popup menu\n"
@@ -297,6 +322,8 @@ int wmain(int argc, wchar_t** argv) {
     return Tray(static_cast<int>(std::wcstol(argv[2], nullptr, 10)));
   if (command == L"icons") return TrayIcons();
   if (command == L"tips") return Tips();
+  if (command == L"forget-icon") return ForgetIcon();
+  if (command == L"taskbar-created") return TaskbarCreated();
   if (command == L"menu") {
     const HWND menu = OpenMenu(Wait(argc, argv, 2, 0));
     if (menu == nullptr) return kMissing;
