@@ -267,6 +267,19 @@ int TaskbarCreated() {
   return kFound;
 }
 
+// Log-off as the monitor window sees it.
+int EndSession() {
+  const HWND window = MainWindow(0);
+  if (window == nullptr) return kMissing;
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                      &answer);
+  std::printf("may-end=%d\n", answer != 0 ? 1 : 0);
+  SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                      &answer);
+  return kFound;
+}
+
 int Usage() {
   std::fputs(
       "driver list                      every top-level window and its children\n"
@@ -278,6 +291,7 @@ int Usage() {
       "driver tips                      the texts of the tooltips shown\n"
       "driver forget-icon               removes the monitor's icon as a dying shell would\n"
       "driver taskbar-created           announces a new taskbar to every window\n"
+      "driver end-session               logs off, as far as the monitor window can tell\n"
       "driver menu [wait-ms]            the open popup menu, if any\n"
       "driver choose N [N ...]          item numbers per menu level, from 0\n"
       "driver escape                    closes the open popup menu\n"
@@ -324,6 +338,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"tips") return Tips();
   if (command == L"forget-icon") return ForgetIcon();
   if (command == L"taskbar-created") return TaskbarCreated();
+  if (command == L"end-session") return EndSession();
   if (command == L"menu") {
     const HWND menu = OpenMenu(Wait(argc, argv, 2, 0));
     if (menu == nullptr) return kMissing;
