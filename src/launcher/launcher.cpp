@@ -18,8 +18,7 @@ Launcher::Launcher(const MainWindow& main, platform::Platform& platform)
 }
 
 void Launcher::Form_Load() {
-  layered_ = true;
-  alpha_ = 195;
+  form_.SetAlpha(195);
   CentreOnScreen(form_, platform_.system.Screen());
   form_.SetCaption(form_["Label15"], "( " + main_.Text("UName") + " )");
 }

@@ -16,15 +16,13 @@ class Launcher final : public ui::Window {
   void Form_Load() override;
 
   // The whole window's opacity, 0 to 255; it is layered from the load step on.
-  bool layered() const { return layered_; }
-  int alpha() const { return alpha_; }
+  bool layered() const { return form_.window().alpha < 255; }
+  int alpha() const { return form_.window().alpha; }
 
  private:
   const MainWindow& main_;
   platform::Platform& platform_;
   ui::Form form_;
-  bool layered_ = false;
-  int alpha_ = 255;
 };
 
 }  // namespace kelvara

@@ -138,3 +138,14 @@ void Form::SetColourKey(Colour key) {
 }
 
 }  // namespace kelvara::ui
+
+namespace kelvara::ui {
+
+void Form::SetAlpha(int alpha) {
+  alpha = alpha < 0 ? 0 : alpha > 255 ? 255 : alpha;
+  if (window_.alpha == alpha) return;
+  window_.alpha = alpha;
+  NotifyWindow();
+}
+
+}  // namespace kelvara::ui

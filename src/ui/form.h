@@ -85,8 +85,9 @@ struct FormWindow {
   Rect rect;
   Colour back = 0;
   bool visible = false;
-  bool layered = false;
+  bool layered = false;  // with `colour_key` as its transparent colour
   Colour colour_key = 0;
+  int alpha = 255;  // opacity of the whole window; below 255 it is layered too
   bool operator==(const FormWindow&) const = default;
 };
 
@@ -149,6 +150,8 @@ class Form {
   void SetWindowVisible(bool visible);
   // Makes the window layered with `key` as its transparent colour.
   void SetColourKey(Colour key);
+  // Makes the whole window see-through, 0 (invisible) to 255 (opaque).
+  void SetAlpha(int alpha);
 
  private:
   template <typename T>

@@ -157,12 +157,16 @@ void FormHost::SyncWindow() {
     caption_ = w.caption;
     SetWindowTextW(window_, Widen(caption_).c_str());
   }
-  if (w.layered && (!layered_ || key_ != w.colour_key)) {
+  const bool see_through = w.alpha < 255;
+  if ((w.layered || see_through) && (!layered_ || key_ != w.colour_key || alpha_ != w.alpha)) {
     SetWindowLongPtrW(window_, GWL_EXSTYLE,
                       GetWindowLongPtrW(window_, GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(window_, w.colour_key & 0xffffff, 0, LWA_COLORKEY);
+    const DWORD flags = (w.layered ? LWA_COLORKEY : 0) | (see_through ? LWA_ALPHA : 0);
+    SetLayeredWindowAttributes(window_, w.colour_key & 0xffffff,
+                               static_cast<BYTE>(see_through ? w.alpha : 0), flags);
     layered_ = true;
     key_ = w.colour_key;
+    alpha_ = w.alpha;
   }
   const int left = scale_.Px(w.rect.left);
   const int top = scale_.Px(w.rect.top);

@@ -102,6 +102,7 @@ class FormHost final : public ui::FormObserver {
   bool shown_ = false;
   bool layered_ = false;
   ui::Colour key_ = 0;
+  int alpha_ = 255;
   ui::Colour background_ = 0;
   std::string caption_;
 
