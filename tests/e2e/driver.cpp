@@ -149,9 +149,14 @@ void Key(HWND menu, WORD key) {
 
 // Walks the open menu: each step is the number of the item (from 0) at its
 // level; every step but the last opens a submenu.
+// Reports whether the menu closed after the choice; a menu still open means a
+// key went astray, and the caller may close it and try again.
 int ChooseInMenu(const std::vector<int>& path) {
   HWND menu = OpenMenu(5000);
   if (menu == nullptr) return kMissing;
+  // The window shows before its tracking loop runs; on a busy machine keys
+  // sent at once can reach a menu that is not yet listening.
+  Sleep(300);
   for (std::size_t level = 0; level < path.size(); ++level) {
     if (level == 0) {
       for (int i = 0; i <= path[level]; ++i) Key(menu, VK_DOWN);
@@ -161,7 +166,11 @@ int ChooseInMenu(const std::vector<int>& path) {
     }
   }
   Key(menu, VK_RETURN);
-  return kFound;
+  for (int waited = 0; waited < 5000; waited += 100) {
+    if (OpenMenu(0) == nullptr) return kFound;
+    Sleep(100);
+  }
+  return kMissing;
 }
 
 // A message box of that title: prints its text, then presses its OK button.
