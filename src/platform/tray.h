@@ -14,6 +14,7 @@ struct TrayIconData {
   std::uint32_t flags = 7;  // message, icon and tip are valid
   std::uint32_t callback_message = 512;
   std::array<char, 65> tip{};
+  bool operator==(const TrayIconData&) const = default;
 };
 
 enum class TrayCommand { kAdd = 0, kModify = 1, kDelete = 2 };

@@ -35,18 +35,15 @@ std::optional<DiskTimes> ReadDisk(HANDLE disk) {
                    performance.QueryTime.QuadPart};
 }
 
-std::vector<DriveSpace> FixedDrives() {
-  std::vector<DriveSpace> drives;
+std::vector<std::wstring> FixedRoots() {
+  std::vector<std::wstring> roots;
   const DWORD letters = GetLogicalDrives();
   for (int i = 0; i < 26; ++i) {
     if ((letters & (1u << i)) == 0) continue;
-    const wchar_t root[] = {static_cast<wchar_t>(L'A' + i), L':', L'\\', L'\0'};
-    if (GetDriveTypeW(root) != DRIVE_FIXED) continue;
-    ULARGE_INTEGER caller_free, total, free;
-    if (!GetDiskFreeSpaceExW(root, &caller_free, &total, &free)) continue;
-    drives.push_back(DriveSpace{free.QuadPart, total.QuadPart});
+    std::wstring root{static_cast<wchar_t>(L'A' + i), L':', L'\\'};
+    if (GetDriveTypeW(root.c_str()) == DRIVE_FIXED) roots.push_back(std::move(root));
   }
-  return drives;
+  return roots;
 }
 
 std::optional<PERFORMANCE_INFORMATION> ReadPerformanceInformation() {
@@ -135,6 +132,21 @@ bool NativeCounters::Has(int position) const {
   return position >= 1 && position <= 5 && has_[Index(position)];
 }
 
+std::vector<DriveSpace> NativeCounters::FixedDriveSpace() {
+  if (samples_to_drive_scan_-- <= 0) {
+    fixed_roots_ = FixedRoots();
+    samples_to_drive_scan_ = kSamplesPerDriveScan - 1;
+  }
+  std::vector<DriveSpace> drives;
+  for (const std::wstring& root : fixed_roots_) {
+    ULARGE_INTEGER caller_free, total, free;
+    // A drive gone since the scan is left out until the next one.
+    if (!GetDiskFreeSpaceExW(root.c_str(), &caller_free, &total, &free)) continue;
+    drives.push_back(DriveSpace{free.QuadPart, total.QuadPart});
+  }
+  return drives;
+}
+
 std::vector<std::optional<DiskTimes>> NativeCounters::ReadDisks() const {
   std::vector<std::optional<DiskTimes>> times;
   times.reserve(disks_.size());
@@ -158,7 +170,7 @@ void NativeCounters::Collect() {
     values_[Index(platform::kAvailableMegabytes)] = AvailableMegabytes(memory.ullAvailPhys);
   }
 
-  values_[Index(platform::kFreeSpacePercent)] = FreeSpacePercent(FixedDrives());
+  values_[Index(platform::kFreeSpacePercent)] = FreeSpacePercent(FixedDriveSpace());
 
   if (has_[Index(platform::kPageFileUsagePeak)]) {
     values_[Index(platform::kPageFileUsagePeak)] = PageFileFigure();

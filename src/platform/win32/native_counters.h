@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/win32/counter_sampler.h"
@@ -61,8 +62,15 @@ class NativeCounters final : public CounterReadings {
 
  private:
   std::vector<std::optional<DiskTimes>> ReadDisks() const;
+  std::vector<DriveSpace> FixedDriveSpace();
+
+  // Listing the drives costs Wine a server call per letter; the fixed ones
+  // change rarely, so they are looked up again only every so many samples.
+  static constexpr int kSamplesPerDriveScan = 30;
 
   std::array<bool, 5> has_{};
+  std::vector<std::wstring> fixed_roots_;
+  int samples_to_drive_scan_ = 0;
   std::array<std::optional<double>, 5> values_{};
   std::optional<SystemTimes> times_;
   std::vector<UniqueFile> disks_;

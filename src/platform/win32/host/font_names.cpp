@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/win32/raii.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32::host {
@@ -16,9 +17,9 @@ constexpr std::array<const wchar_t*, 12> kJapaneseFaces = {
     L"IPAexGothic",     L"Noto Sans CJK JP", L"Noto Sans JP", L"Droid Sans Japanese",
 };
 
-int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM into) {
-  reinterpret_cast<std::set<std::wstring>*>(into)->insert(font->lfFaceName);
-  return 1;
+int CALLBACK Found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
 }
 
 bool NeedsJapaneseFace(std::wstring_view name) {
@@ -33,23 +34,26 @@ bool NeedsJapaneseFace(std::wstring_view name) {
 
 }  // namespace
 
-const std::set<std::wstring>& FontNames::Families() {
-  if (!loaded_) {
-    loaded_ = true;
-    LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, CollectFamily, reinterpret_cast<LPARAM>(&families_), 0);
-    ReleaseDC(nullptr, screen);
-  }
-  return families_;
+// One family at a time: enumerating them all makes Wine open every face of
+// every font file, which costs megabytes that stay.
+bool FontNames::Has(const std::wstring& family) {
+  if (family.empty() || family.size() >= LF_FACESIZE) return false;
+  if (const auto known = known_.find(family); known != known_.end()) return known->second;
+  LOGFONTW query{};
+  query.lfCharSet = DEFAULT_CHARSET;
+  family.copy(query.lfFaceName, family.size());
+  bool found = false;
+  const WindowDc screen(nullptr);
+  EnumFontFamiliesExW(screen.get(), &query, Found, reinterpret_cast<LPARAM>(&found), 0);
+  known_.emplace(family, found);
+  return found;
 }
 
 std::wstring FontNames::JapaneseFallback() {
   if (!fallback_found_) {
     fallback_found_ = true;
     for (const wchar_t* face : kJapaneseFaces) {
-      if (Families().contains(face)) {
+      if (Has(face)) {
         fallback_ = face;
         break;
       }
@@ -61,7 +65,7 @@ std::wstring FontNames::JapaneseFallback() {
 Face FontNames::Resolve(std::string_view utf8_name) {
   std::wstring name = Widen(utf8_name);
   if (name.size() >= LF_FACESIZE) name.resize(LF_FACESIZE - 1);
-  if (name.empty() || Families().contains(name) || !NeedsJapaneseFace(name)) return {name, false};
+  if (name.empty() || Has(name) || !NeedsJapaneseFace(name)) return {name, false};
   std::wstring fallback = JapaneseFallback();
   if (fallback.empty()) return {name, false};
   return {fallback, true};

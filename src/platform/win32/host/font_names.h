@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <set>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -24,14 +24,13 @@ class FontNames {
  public:
   Face Resolve(std::string_view utf8_name);
 
-  // The families found, looked up once.
-  const std::set<std::wstring>& Families();
+  // Whether this system has a family of that name, asked once per name.
+  bool Has(const std::wstring& family);
 
  private:
   std::wstring JapaneseFallback();
 
-  bool loaded_ = false;
-  std::set<std::wstring> families_;
+  std::map<std::wstring, bool> known_;
   std::wstring fallback_;
   bool fallback_found_ = false;
 };

@@ -98,7 +98,9 @@ void FormPainter::Label(HDC dc, const Scale& scale, const ui::Control& c) {
   WidenInto(text_, c.caption);
   if (text_.empty()) return;
   const CaptionFont& font = gdi_.Font(c.font, scale.dpi());
-  SelectedObject select(dc, font.handle.get());
+  // Left selected: Paint puts the DC's own font back once at its end. Under
+  // Wine every selection of that stock font re-reads the X resources.
+  SelectObject(dc, font.handle.get());
   SetTextColor(dc, c.fore & 0xffffff);
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);

@@ -62,6 +62,9 @@ bool TrayIcon::Add() {
 }
 
 void TrayIcon::Notify(platform::TrayCommand command, const platform::TrayIconData& data) {
+  // Every tick modifies the icon, though its tip changes once a second at
+  // most; a repeat would only keep the shell busy.
+  if (command == platform::TrayCommand::kModify && shown_ && data == last_) return;
   last_ = data;
   switch (command) {
     case platform::TrayCommand::kAdd:
