@@ -305,6 +305,68 @@ TEST(ResourceNames, FormNamesBecomeResourceNames) {
   for (const auto& [model, resource] : rows) EXPECT_EQ(ResourceNameFor(model), resource);
 }
 
+// A packed DIB of the test picture: `bits` 24 or 32, rows bottom-up unless
+// `top_down`; the 32-bit alpha bytes hold rubbish the reader must ignore.
+Bytes MakePackedDib(int bits, bool top_down) {
+  const int bytes = bits / 8;
+  const int stride = (kWidth * bytes + 3) & ~3;
+  Bytes out;
+  PutInfoHeader(out, kWidth, top_down ? -kHeight : kHeight, bits);
+  for (int row = 0; row < kHeight; ++row) {
+    const int y = top_down ? row : kHeight - 1 - row;
+    for (int x = 0; x < kWidth; ++x) {
+      const Rgba& p = kPixels[static_cast<std::size_t>(y * kWidth + x)];
+      out.insert(out.end(), {p.b, p.g, p.r});
+      if (bytes == 4) out.push_back(0x5A);
+    }
+    for (int pad = kWidth * bytes; pad < stride; ++pad) out.push_back(0);
+  }
+  return out;
+}
+
+TEST(PackedDibTest, UncompressedBitmapsBecomeOpaqueTopDownDibs) {
+  const std::pair<int, bool> rows[] = {{24, false}, {24, true}, {32, false}, {32, true}};
+  for (const auto& [bits, top_down] : rows) {
+    const Bytes dib = MakePackedDib(bits, top_down);
+    const UniqueBitmap bitmap = DibFromPacked(dib.data(), dib.size());
+    ASSERT_TRUE(bitmap) << bits << (top_down ? " top-down" : " bottom-up");
+    EXPECT_EQ(BitmapSize(bitmap.get()), (PictureSize{kWidth, kHeight}));
+    EXPECT_EQ(PixelsOf(bitmap.get()), ExpectedPixels(false))
+        << bits << (top_down ? " top-down" : " bottom-up");
+  }
+}
+
+TEST(PackedDibTest, OtherKindsAndShortDataAreLeftToTheDecoder) {
+  const auto patched = [](std::size_t at, std::uint32_t value, int width = 4) {
+    Bytes dib = MakePackedDib(24, false);
+    for (int i = 0; i < width; ++i) dib[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    return dib;
+  };
+  Bytes short_by_one = MakePackedDib(24, false);
+  short_by_one.pop_back();
+  Bytes header_alone = MakePackedDib(24, false);
+  header_alone.resize(40);
+  const std::pair<const char*, Bytes> rows[] = {
+      {"8 bits a pixel", patched(14, 8, 2)},
+      {"16 bits a pixel", patched(14, 16, 2)},
+      {"run-length compressed", patched(16, BI_RLE8)},
+      {"bit fields", patched(16, BI_BITFIELDS)},
+      {"a colour table", patched(32, 2)},
+      {"no width", patched(4, 0)},
+      {"a negative width", patched(4, 0xFFFFFFFF)},
+      {"no height", patched(8, 0)},
+      {"wider than any picture we make", patched(4, 16385)},
+      {"a header longer than the data", patched(0, 4096)},
+      {"a header shorter than any", patched(0, 12)},
+      {"a row short", short_by_one},
+      {"the header alone", header_alone},
+  };
+  for (const auto& [name, dib] : rows) {
+    EXPECT_FALSE(DibFromPacked(dib.data(), dib.size())) << name;
+  }
+  EXPECT_FALSE(DibFromPacked(nullptr, 100));
+}
+
 // Our own pictures come from a module's resources. The test puts them into a
 // copy of itself and loads that copy as data.
 class ResourcePicturesTest : public PicturesTest {

@@ -190,6 +190,53 @@ std::vector<std::uint8_t> IcoFileFromGroup(HMODULE module, ResourceBytes group) 
 
 }  // namespace
 
+UniqueBitmap DibFromPacked(const std::uint8_t* dib, std::size_t size) {
+  if (dib == nullptr || size < 40) return {};
+  const std::uint32_t header = Read32(dib);
+  const auto width = static_cast<std::int32_t>(Read32(dib + 4));
+  const auto height = static_cast<std::int32_t>(Read32(dib + 8));
+  const std::uint32_t bits = Read16(dib + 14);
+  const std::uint32_t compression = Read32(dib + 16);
+  const std::uint32_t colours = Read32(dib + 32);
+  if (header < 40 || header > size || compression != BI_RGB || colours != 0) return {};
+  if (bits != 24 && bits != 32) return {};
+  if (width <= 0 || width > static_cast<std::int32_t>(kMaxSide) || height == 0 ||
+      height < -static_cast<std::int32_t>(kMaxSide) ||
+      height > static_cast<std::int32_t>(kMaxSide)) {
+    return {};
+  }
+  const std::size_t rows = static_cast<std::size_t>(height < 0 ? -height : height);
+  const std::size_t columns = static_cast<std::size_t>(width);
+  const std::size_t bytes_per_pixel = bits / 8;
+  const std::size_t stride = (columns * bytes_per_pixel + 3) & ~std::size_t{3};
+  if ((size - header) / stride < rows) return {};
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -static_cast<LONG>(rows);
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* out_bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &out_bits, nullptr, 0));
+  if (!bitmap || out_bits == nullptr) return {};
+  auto* out = static_cast<std::uint8_t*>(out_bits);
+  const std::uint8_t* pixels = dib + header;
+  for (std::size_t y = 0; y < rows; ++y) {
+    // A positive height stores the bottom row first.
+    const std::uint8_t* from = pixels + (height > 0 ? rows - 1 - y : y) * stride;
+    std::uint8_t* to = out + y * columns * 4;
+    for (std::size_t x = 0; x < columns; ++x, from += bytes_per_pixel, to += 4) {
+      to[0] = from[0];
+      to[1] = from[1];
+      to[2] = from[2];
+      to[3] = 255;
+    }
+  }
+  return bitmap;
+}
+
 PictureSize BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) != sizeof info) return {};
@@ -251,13 +298,18 @@ PictureSize Win32Pictures::Size(ui::PictureId id) const {
 HBITMAP Win32Pictures::FromResource(std::string_view name) {
   const std::string key = ResourceNameFor(name);
   if (const auto found = own_.find(key); found != own_.end()) return found->second.bitmap.get();
-  IWICImagingFactory* factory = Factory();
-  if (factory == nullptr || key.empty()) return nullptr;
+  if (key.empty()) return nullptr;
   const std::wstring wide = Widen(key);
   std::vector<std::uint8_t> file;
   ResourceBytes bytes;
   if (const ResourceBytes dib = FindBytes(resources_, wide.c_str(), MAKEINTRESOURCEW(2));
       dib.data) {
+    if (UniqueBitmap direct = DibFromPacked(dib.data, dib.size)) {
+      Picture& own = own_[key];
+      own.size = BitmapSize(direct.get());
+      own.bitmap = std::move(direct);
+      return own.bitmap.get();
+    }
     file = BmpFileFromPackedDib(dib);  // RT_BITMAP
   } else if (const ResourceBytes raw = FindBytes(resources_, wide.c_str(), MAKEINTRESOURCEW(10));
              raw.data) {
@@ -268,7 +320,8 @@ HBITMAP Win32Pictures::FromResource(std::string_view name) {
     file = IcoFileFromGroup(resources_, group);
   }
   if (!file.empty()) bytes = ResourceBytes{file.data(), file.size()};
-  if (bytes.data == nullptr) return nullptr;
+  IWICImagingFactory* factory = Factory();
+  if (bytes.data == nullptr || factory == nullptr) return nullptr;
   Decoded decoded = FromMemory(factory, bytes.data, bytes.size);
   if (!decoded.bitmap) return nullptr;
   Picture& own = own_[key];

@@ -5,6 +5,7 @@
 #include <wincodec.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -21,6 +22,12 @@ struct PictureSize {
 
 // The width and height of any bitmap; zero for none.
 PictureSize BitmapSize(HBITMAP bitmap);
+
+// A packed DIB (a bitmap resource) of 24 or 32 bits a pixel, uncompressed, as
+// a top-down 32-bit DIB section with every pixel opaque, the way the decoder
+// reads such bitmaps; null for any other kind or for data that is too short.
+// Our own bitmaps take this way, so that showing them needs no decoder.
+UniqueBitmap DibFromPacked(const std::uint8_t* dib, std::size_t size);
 
 // The resource name of one of our own pictures, from the name the forms use:
 // upper case, with '/' turned into '_' ("clock_face" -> "CLOCK_FACE",
