@@ -8,13 +8,6 @@ namespace kelvara {
 
 inline constexpr const char* kVersionDialogName = "frmVInfo";
 inline constexpr const char* kProjectAddress = "https://github.com/kelvara/kelvara";
-// A control that shows a cursor picture of the program's own.
-struct ControlCursor {
-  const char* control;
-  const char* cursor;
-};
-// The pointing hand over the address.
-inline constexpr ControlCursor kAddressCursor{"Image2", "hand"};
 
 // The version dialog `frmVInfo` as designed: its outer size, and its controls
 // bottom of the stacking order first.

@@ -69,6 +69,9 @@ struct Control {
   std::string resource;
   PictureId picture = 0;
   int interval = 0;  // timers, milliseconds
+  // The mouse pointer over the control: one of the program's own cursors by
+  // name ("hand"); empty for the window's usual arrow.
+  std::string cursor;
 
   // Event handlers the behaviour installs; the host calls them.
   std::function<void()> on_click;

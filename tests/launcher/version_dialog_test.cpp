@@ -171,8 +171,10 @@ TEST_F(VersionDialogTest, DesignFromTopToBottomOfTheStack) {
   EXPECT_TRUE(dialog.form()["Image1"].stretch);
   EXPECT_EQ(dialog.form()["Image2"].resource, "");
   EXPECT_TRUE(dialog.form()["Image2"].visible);
-  EXPECT_EQ(std::string(kAddressCursor.control), "Image2");
-  EXPECT_EQ(std::string(kAddressCursor.cursor), "hand");
+  // The pointing hand over the address, and nowhere else.
+  for (const ui::Control& c : controls) {
+    EXPECT_EQ(c.cursor, c.name == "Image2" ? "hand" : "") << c.name;
+  }
   EXPECT_EQ(dialog.form().window().caption, "バージョン情報");
   EXPECT_EQ(dialog.form().window().back, ui::Rgb(236, 236, 208));
 }

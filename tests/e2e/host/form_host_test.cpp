@@ -254,6 +254,36 @@ TEST_F(FormHostTest, AWindowOfNoSizeIsNeverShown) {
   EXPECT_FALSE(IsWindowVisible(host->window()));
 }
 
+TEST_F(FormHostTest, AControlWithACursorOfOursShowsItUnderThePointer) {
+  Control plain = Picture("Plain", {300, 300, 600, 375});
+  Control pointing = Picture("Pointing", {1200, 300, 600, 375});
+  pointing.cursor = "hand";
+  ui::Form form("test", TestWindow(true), {plain, pointing});
+  HOST_OR_SKIP(host, form);
+  const HWND window = host->window();
+  const HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), L"HAND");
+  ASSERT_NE(hand, nullptr);
+  // The window is at 100, 100 pixels; the controls 20 and 80 pixels in.
+  const struct {
+    int x, y;
+    bool ours;
+  } cases[] = {
+      {100 + 80, 100 + 20, true},    // the top-left corner is inside
+      {100 + 119, 100 + 44, true},   // the last pixel inside
+      {100 + 120, 100 + 30, false},  // the right edge is outside
+      {100 + 30, 100 + 30, false},   // a control without a cursor
+      {100 + 150, 100 + 80, false},  // no control at all
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(SetCursorPos(c.x, c.y));
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    const LRESULT handled = SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(handled != FALSE, c.ours) << c.x << "," << c.y;
+    EXPECT_EQ(GetCursor() == hand, c.ours) << c.x << "," << c.y;
+  }
+}
+
 TEST_F(FormHostTest, ADetachedWindowRunsNoHandler) {
   ui::Form form("f", TestWindow(true), {Timer("TmrRS", 10, true)});
   int ticks = 0;

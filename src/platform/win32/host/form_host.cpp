@@ -77,6 +77,7 @@ bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
   } else {
     style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   }
+  instance_ = instance;
   CreateWindowExW(ex_style, kFormWindowClass, Widen(form_.window().caption).c_str(), style, 0, 0, 1,
                   1, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
@@ -238,6 +239,11 @@ LRESULT FormHost::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_MOUSEMOVE:
       OnMouseMove(w, l);
       return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(w) == window_ && LOWORD(l) == HTCLIENT && OnSetCursor()) {
+        return TRUE;
+      }
+      break;
     case WM_CAPTURECHANGED:
       captured_.reset();
       return 0;
@@ -351,6 +357,20 @@ void FormHost::OnMouseMove(WPARAM w, LPARAM l) {
   const RECT r = scale_.Rect(c.rect);
   c.on_mouse_move(HeldButtons(w), ShiftState(w), scale_.Twips(at.x - r.left),
                   scale_.Twips(at.y - r.top));
+}
+
+bool FormHost::OnSetCursor() {
+  POINT at{};
+  if (GetCursorPos(&at) == FALSE || ScreenToClient(window_, &at) == FALSE) return false;
+  const std::optional<std::size_t> target = MouseTarget(at);
+  if (!target) return false;
+  const std::string& name = form_.controls()[*target].cursor;
+  if (name.empty()) return false;
+  // A cursor loaded from resources is shared by the system: never destroyed.
+  const HCURSOR cursor = LoadCursorW(instance_, Widen(ResourceNameFor(name)).c_str());
+  if (cursor == nullptr) return false;
+  SetCursor(cursor);
+  return true;
 }
 
 void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {

@@ -75,6 +75,7 @@ class FormHost final : public ui::FormObserver {
   void OnMouseButton(UINT message, WPARAM w, LPARAM l);
   void OnMouseUp(UINT message, WPARAM w, POINT at);
   void OnMouseMove(WPARAM w, LPARAM l);
+  bool OnSetCursor();
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnClose();
 
@@ -93,6 +94,7 @@ class FormHost final : public ui::FormObserver {
   FormPainter painter_;
   NativeControls natives_;
   HWND window_ = nullptr;
+  HINSTANCE instance_ = nullptr;
   Scale scale_;
 
   // What is on screen, so that changes touch only what differs.
