@@ -109,9 +109,11 @@ std::vector<Control> MainWindowDesign() {
 
   // Moon: thirty stacked phase pictures, at most one shown, the age above them.
   for (int age = 0; age < 30; ++age) {
-    const std::string digits = (age < 10 ? "0" : "") + std::to_string(age);
-    out.push_back(ui::MakePicture("Mp" + std::to_string(age), {2520, 300, 795, 795},
-                                  "moon/mp" + digits, true, false));
+    std::string resource = "moon/mp";
+    if (age < 10) resource += '0';
+    resource += std::to_string(age);
+    out.push_back(ui::MakePicture("Mp" + std::to_string(age), {2520, 300, 795, 795}, resource,
+                                  true, false));
   }
   out.push_back(Label("lblMAge", "", {3030, 840, 255, 255}, Alignment::kRight,
                       Font{"Palatino Linotype", 9.75f, true, false}, Rgb(255, 255, 192)));
