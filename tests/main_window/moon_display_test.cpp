@@ -74,6 +74,23 @@ TEST_F(MoonDisplay, SameAgeAgainDoesNotRedraw) {
   EXPECT_EQ(VisiblePicture(form()), 20);
 }
 
+TEST_F(MoonDisplay, EachNewAgeShowsItsPictureAlone) {
+  const struct {
+    const char *year, *month, *day;
+    int picture;
+  } steps[] = {
+      {"2006", "1", "30", 0},  {"2006", "1", "1", 1},  {"2005", "12", "31", 29},
+      {"2006", "1", "30", 0},  {"1986", "1", "1", -1},  // a negative age shows none
+      {"2014", "5", "19", 19},
+  };
+  for (const auto& step : steps) {
+    SetDate(window(), step.year, step.month, step.day);
+    window().CalcMoonAge();
+    EXPECT_EQ(VisiblePicture(form()), step.picture)
+        << step.year << "-" << step.month << "-" << step.day;
+  }
+}
+
 TEST_F(MoonDisplay, NumberSwitchDecidesTheNumbersVisibility) {
   const struct {
     const char* number_switch;
