@@ -296,75 +296,67 @@ TEST_F(Refresh, WithNoCounterYetTheBarsFollowTheDesignCaptions) {
   }
 }
 
-TEST_F(Refresh, ProcessorRow) {
-  const struct {
-    double value;
-    const char *text, *percent;
-    float width;
-  } cases[] = {
-      {0.3, "", "0%", 0.0f},          {0.5, "1", "1%", 25.95f},      {12, "12", "12%", 311.4f},
-      {99.5, "100", "100%", 2595.0f}, {150, "150", "150%", 3892.5f},  // no upper clamp
-      {-2, "-2", "0%", 0.0f},
-  };
-  for (const auto& c : cases) {
+// One percentage row: the counter at `position` gives the hidden caption,
+// the shown percentage and the width of the bar and its picture twin.
+struct RowCase {
+  double value;
+  const char *text, *percent;
+  float width;
+};
+struct RowNames {
+  int position;
+  const char *hidden, *percent, *bar, *twin;
+};
+
+void CheckRow(const RowNames& row, std::initializer_list<RowCase> cases) {
+  for (const RowCase& c : cases) {
     FakePlatform local;
-    local.counters = Counters(45, 1500, 25, 30, c.value);
+    local.counters = Counters(45, 1500, 25, 30, 12);
+    local.counters.values[static_cast<std::size_t>(row.position - 1)] = c.value;
     MainWindow w(local.platform());
-    SetWidths(w, {"PrscrTime", "CpuI"}, 99);
+    SetWidths(w, {row.bar, row.twin}, 99);
     w.TmrNN_Timer();
-    SCOPED_TRACE(c.value);
-    EXPECT_EQ(Caption(w, "lblC"), c.text);
-    EXPECT_EQ(Caption(w, "lblCPer"), c.percent);
-    EXPECT_EQ(Width(w, "PrscrTime"), c.width);
-    EXPECT_EQ(Width(w, "CpuI"), c.width);
+    SCOPED_TRACE(std::string(row.hidden) + " at " + std::to_string(c.value));
+    EXPECT_EQ(Caption(w, row.hidden), c.text);
+    EXPECT_EQ(Caption(w, row.percent), c.percent);
+    EXPECT_EQ(Width(w, row.bar), c.width);
+    EXPECT_EQ(Width(w, row.twin), c.width);
   }
+}
+
+TEST_F(Refresh, ProcessorRow) {
+  CheckRow({platform::kProcessorTimePercent, "lblC", "lblCPer", "PrscrTime", "CpuI"},
+           {
+               {0.3, "", "0%", 0.0f},
+               {0.5, "1", "1%", 25.95f},
+               {12, "12", "12%", 311.4f},
+               {99.5, "100", "100%", 2595.0f},
+               {150, "150", "150%", 3892.5f},  // no upper clamp
+               {-2, "-2", "0%", 0.0f},
+           });
 }
 
 TEST_F(Refresh, DiskBusyRowIsClampedToAHundred) {
-  const struct {
-    double value;
-    const char *text, *percent;
-    float width;
-  } cases[] = {
-      {153, "153", "100%", 2595.0f}, {100, "100", "100%", 2595.0f}, {50, "50", "50%", 1297.5f},
-      {0.4, "", "0%", 0.0f},         {-5, "-5", "0%", 0.0f},
-  };
-  for (const auto& c : cases) {
-    FakePlatform local;
-    local.counters = Counters(45, 1500, 25, c.value, 12);
-    MainWindow w(local.platform());
-    SetWidths(w, {"DiskTime", "DscI"}, 99);
-    w.TmrNN_Timer();
-    SCOPED_TRACE(c.value);
-    EXPECT_EQ(Caption(w, "lblD"), c.text);
-    EXPECT_EQ(Caption(w, "lblDPer"), c.percent);
-    EXPECT_EQ(Width(w, "DiskTime"), c.width);
-    EXPECT_EQ(Width(w, "DscI"), c.width);
-  }
+  CheckRow({platform::kDiskTimePercent, "lblD", "lblDPer", "DiskTime", "DscI"},
+           {
+               {153, "153", "100%", 2595.0f},
+               {100, "100", "100%", 2595.0f},
+               {50, "50", "50%", 1297.5f},
+               {0.4, "", "0%", 0.0f},
+               {-5, "-5", "0%", 0.0f},
+           });
 }
 
 TEST_F(Refresh, FreeSpaceRowShowsEmptyBelowFifteen) {
-  const struct {
-    double value;
-    const char *text, *percent;
-    float width;
-  } cases[] = {
-      {14.96, "15.", "15.%", 389.25f}, {14.94, "14.9", "0%", 0.0f},
-      {45, "45.", "45.%", 1167.75f},   {0.04, ".", "0%", 0.0f},
-      {100, "100.", "100.%", 2595.0f}, {-3, "-3.", "0%", 0.0f},
-  };
-  for (const auto& c : cases) {
-    FakePlatform local;
-    local.counters = Counters(c.value, 1500, 25, 30, 12);
-    MainWindow w(local.platform());
-    SetWidths(w, {"DSpce", "DspI"}, 99);
-    w.TmrNN_Timer();
-    SCOPED_TRACE(c.value);
-    EXPECT_EQ(Caption(w, "lblDs"), c.text);
-    EXPECT_EQ(Caption(w, "lblDSPer"), c.percent);
-    EXPECT_EQ(Width(w, "DSpce"), c.width);
-    EXPECT_EQ(Width(w, "DspI"), c.width);
-  }
+  CheckRow({platform::kFreeSpacePercent, "lblDs", "lblDSPer", "DSpce", "DspI"},
+           {
+               {14.96, "15.", "15.%", 389.25f},
+               {14.94, "14.9", "0%", 0.0f},
+               {45, "45.", "45.%", 1167.75f},
+               {0.04, ".", "0%", 0.0f},
+               {100, "100.", "100.%", 2595.0f},
+               {-3, "-3.", "0%", 0.0f},
+           });
 }
 
 TEST_F(Refresh, SystemRamRowOfTmrNN) {
