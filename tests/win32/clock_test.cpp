@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,22 +58,26 @@ struct FormRow {
   const char* long_date;
 };
 
-TEST(Win32Clock, JapaneseWindowsFormsOfAGivenTime) {
-  if (!JapaneseUserLocale()) GTEST_SKIP() << "the tests run with LC_ALL=ja_JP.UTF-8";
-  const UserForms forms(L"yyyy/MM/dd", L"yyyy'\u5E74'M'\u6708'd'\u65E5'", L"H:mm:ss");
-  ASSERT_TRUE(forms.ok());
-  const FormRow rows[] = {
-      {{2026, 12, 7, 13, 37, 50}, "2026/12/07", "13:37:50", "2026年12月7日"},
-      {{2024, 1, 5, 9, 5, 3}, "2024/01/05", "9:05:03", "2024年1月5日"},
-      {{2000, 2, 29, 0, 0, 0}, "2000/02/29", "0:00:00", "2000年2月29日"},
-      {{1999, 12, 31, 23, 59, 59}, "1999/12/31", "23:59:59", "1999年12月31日"},
-  };
+void ExpectForms(std::initializer_list<FormRow> rows) {
   Win32Clock clock;
   for (const FormRow& row : rows) {
+    SCOPED_TRACE(row.long_date);
     EXPECT_EQ(clock.ShortDate(row.time), row.short_date);
     EXPECT_EQ(clock.LongTime(row.time), row.long_time);
     EXPECT_EQ(clock.LongDate(row.time), row.long_date);
   }
+}
+
+TEST(Win32Clock, JapaneseWindowsFormsOfAGivenTime) {
+  if (!JapaneseUserLocale()) GTEST_SKIP() << "the tests run with LC_ALL=ja_JP.UTF-8";
+  const UserForms forms(L"yyyy/MM/dd", L"yyyy'\u5E74'M'\u6708'd'\u65E5'", L"H:mm:ss");
+  ASSERT_TRUE(forms.ok());
+  ExpectForms({
+      {{2026, 12, 7, 13, 37, 50}, "2026/12/07", "13:37:50", "2026年12月7日"},
+      {{2024, 1, 5, 9, 5, 3}, "2024/01/05", "9:05:03", "2024年1月5日"},
+      {{2000, 2, 29, 0, 0, 0}, "2000/02/29", "0:00:00", "2000年2月29日"},
+      {{1999, 12, 31, 23, 59, 59}, "1999/12/31", "23:59:59", "1999年12月31日"},
+  });
 }
 
 TEST(Win32Clock, FormsFollowTheUsersSettingsWeekdayIncluded) {
@@ -79,19 +85,13 @@ TEST(Win32Clock, FormsFollowTheUsersSettingsWeekdayIncluded) {
   const UserForms forms(L"yy-M-d", L"dddd yyyy'\u5E74'MM'\u6708'dd'\u65E5'",
                         L"HH'\u6642'mm'\u5206'");
   ASSERT_TRUE(forms.ok());
-  const FormRow rows[] = {
+  ExpectForms({
       {{2026, 12, 7, 13, 37, 50}, "26-12-7", "13時37分", "月曜日 2026年12月07日"},
       {{2024, 1, 5, 9, 5, 3}, "24-1-5", "09時05分", "金曜日 2024年01月05日"},
       {{2000, 2, 29, 0, 0, 0}, "00-2-29", "00時00分", "火曜日 2000年02月29日"},
       {{2023, 1, 1, 12, 0, 0}, "23-1-1", "12時00分", "日曜日 2023年01月01日"},
       {{2023, 12, 30, 12, 0, 0}, "23-12-30", "12時00分", "土曜日 2023年12月30日"},
-  };
-  Win32Clock clock;
-  for (const FormRow& row : rows) {
-    EXPECT_EQ(clock.ShortDate(row.time), row.short_date);
-    EXPECT_EQ(clock.LongTime(row.time), row.long_time);
-    EXPECT_EQ(clock.LongDate(row.time), row.long_date);
-  }
+  });
 }
 
 TEST(Win32Clock, ATimeWindowsCannotHoldGivesEmptyTexts) {
