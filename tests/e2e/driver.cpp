@@ -221,21 +221,28 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
 }
 
 // The notification-area icons Wine shows for want of a system tray: each is a
-// child window of its stand-alone tray. Prints their screen rectangles.
-int TrayIcons() {
-  int count = 0;
+// child window of its stand-alone tray, and each add makes a new one.
+std::vector<HWND> IconWindows() {
+  std::vector<HWND> icons;
   for (HWND tray : TopLevel(L"__winex11_standalone_tray", L"", false)) {
     HWND icon = nullptr;
     while ((icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr)) != nullptr) {
-      if (!IsWindowVisible(icon)) continue;
-      RECT r{};
-      GetWindowRect(icon, &r);
-      std::printf("icon=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-      ++count;
+      if (IsWindowVisible(icon)) icons.push_back(icon);
     }
   }
-  std::printf("icons=%d\n", count);
-  return count > 0 ? kFound : kMissing;
+  return icons;
+}
+
+// Prints the icons' screen rectangles.
+int TrayIcons() {
+  const std::vector<HWND> icons = IconWindows();
+  for (HWND icon : icons) {
+    RECT r{};
+    GetWindowRect(icon, &r);
+    std::printf("icon=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  }
+  std::printf("icons=%zu\n", icons.size());
+  return icons.empty() ? kMissing : kFound;
 }
 
 // The shown tooltips' texts, a carriage return written as \r: how the tray
@@ -255,25 +262,74 @@ int Tips() {
   return count > 0 ? kFound : kMissing;
 }
 
-// What a restarting shell does to the icon: it forgets it, then tells every
-// window that the taskbar is back.
-int ForgetIcon() {
+std::vector<HWND> WaitForIcons(std::size_t count, int wait_ms) {
+  for (int waited = 0;; waited += 50) {
+    std::vector<HWND> icons = IconWindows();
+    if (icons.size() == count || waited >= wait_ms) return icons;
+    Sleep(50);
+  }
+}
+
+// Stops the monitor's window thread (its ticks and messages) while alive.
+class HeldThread {
+ public:
+  explicit HeldThread(HWND window)
+      : thread_(
+            OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(window, nullptr))) {
+    if (thread_ != nullptr && SuspendThread(thread_) == static_cast<DWORD>(-1)) {
+      CloseHandle(thread_);
+      thread_ = nullptr;
+    }
+  }
+  ~HeldThread() { Release(); }
+  HeldThread(const HeldThread&) = delete;
+  HeldThread& operator=(const HeldThread&) = delete;
+  bool held() const { return thread_ != nullptr; }
+  void Release() {
+    if (thread_ == nullptr) return;
+    ResumeThread(thread_);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
+ private:
+  HANDLE thread_;
+};
+
+// What a restarting shell does: it forgets the icon, then announces its new
+// taskbar. The monitor also notices the loss on its own when a tick's modify
+// fails. `order` says which comes first: "taskbar-first" announces while the
+// monitor is held, so the announcement is handled before any tick;
+// "tick-first" lets the ticks put the icon back, then announces and waits
+// for the monitor to handle it. Either way exactly one add must follow the
+// loss: the icon's window after the announcement is the one the first add
+// made.
+int IconLoss(const std::wstring& order) {
   const HWND window = MainWindow(0);
-  if (window == nullptr) return kMissing;
+  if (window == nullptr || (order != L"taskbar-first" && order != L"tick-first")) return kMissing;
+  const UINT taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
+  HeldThread held(window);
+  if (!held.held()) return kMissing;
   NOTIFYICONDATAW icon{};
   icon.cbSize = sizeof(icon);
   icon.hWnd = window;
   icon.uID = 1;
-  if (Shell_NotifyIconW(NIM_DELETE, &icon) == FALSE) return kMissing;
-  // At once, before the monitor's next tick can put it back.
-  TrayIcons();
-  return kFound;
-}
-
-int TaskbarCreated() {
-  const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-  PostMessageW(HWND_BROADCAST, message, 0, 0);
-  return kFound;
+  const BOOL removed = Shell_NotifyIconW(NIM_DELETE, &icon);
+  // Held, the monitor cannot put it back behind our back.
+  std::printf("removed=%d held=%zu\n", removed ? 1 : 0, WaitForIcons(0, 5000).size());
+  if (order == L"taskbar-first") PostMessageW(window, taskbar_created, 0, 0);
+  held.Release();
+  const std::vector<HWND> back = WaitForIcons(1, 15000);
+  std::printf("back=%zu\n", back.size());
+  if (order == L"tick-first") {
+    // Handled when the call returns: nothing of the announcement is pending.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, taskbar_created, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+  }
+  const std::vector<HWND> after = IconWindows();
+  const bool same = after.size() == 1 && back.size() == 1 && after.front() == back.front();
+  std::printf("after=%zu same=%d\n", after.size(), same ? 1 : 0);
+  return removed && same ? kFound : kMissing;
 }
 
 // Log-off as the monitor window sees it.
@@ -298,8 +354,8 @@ int Usage() {
       "driver tray MOUSE-MESSAGE        e.g. 516 (right button down)\n"
       "driver icons                     the notification-area icons shown\n"
       "driver tips                      the texts of the tooltips shown\n"
-      "driver forget-icon               removes the monitor's icon as a dying shell would\n"
-      "driver taskbar-created           announces a new taskbar to every window\n"
+      "driver icon-loss ORDER           the shell loses the icon; ORDER taskbar-first or "
+      "tick-first\n"
       "driver end-session               logs off, as far as the monitor window can tell\n"
       "driver menu [wait-ms]            the open popup menu, if any\n"
       "driver choose N [N ...]          item numbers per menu level, from 0\n"
@@ -345,8 +401,7 @@ int wmain(int argc, wchar_t** argv) {
     return Tray(static_cast<int>(std::wcstol(argv[2], nullptr, 10)));
   if (command == L"icons") return TrayIcons();
   if (command == L"tips") return Tips();
-  if (command == L"forget-icon") return ForgetIcon();
-  if (command == L"taskbar-created") return TaskbarCreated();
+  if (command == L"icon-loss" && argc >= 3) return IconLoss(argv[2]);
   if (command == L"end-session") return EndSession();
   if (command == L"menu") {
     const HWND menu = OpenMenu(Wait(argc, argv, 2, 0));

@@ -9,21 +9,13 @@
 namespace kelvara::win32::host {
 namespace {
 
-// The shell may still be starting when we do; it gets this long.
-constexpr int kMostRetries = 30;
+// Between the tries while the shell is still starting.
 constexpr UINT kRetryMilliseconds = 2000;
 
 }  // namespace
 
 TrayIcon::TrayIcon(HICON icon)
     : icon_(icon), taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {}
-
-TrayIcon::~TrayIcon() {
-  if (shown_) {
-    NOTIFYICONDATAW record = Record(last_);
-    Shell_NotifyIconW(NIM_DELETE, &record);
-  }
-}
 
 NOTIFYICONDATAW TrayIcon::Record(const platform::TrayIconData& data) const {
   NOTIFYICONDATAW record{};
@@ -42,55 +34,37 @@ NOTIFYICONDATAW TrayIcon::Record(const platform::TrayIconData& data) const {
 
 void TrayIcon::SetIcon(HICON icon) {
   icon_ = icon;
-  if (!shown_) return;
-  NOTIFYICONDATAW record = Record(last_);
+  if (!keeper_.shown()) return;
+  NOTIFYICONDATAW record = Record(keeper_.last());
   record.uFlags = NIF_ICON;
   Shell_NotifyIconW(NIM_MODIFY, &record);
 }
 
-bool TrayIcon::Add() {
-  NOTIFYICONDATAW record = Record(last_);
-  // A leftover icon of ours (a crash, a restart) would make the add fail.
-  if (!shown_) Shell_NotifyIconW(NIM_DELETE, &record);
-  shown_ = Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
-  if (shown_) {
-    KillTimer(window_, kRetryTimer);
-  } else if (retries_ < kMostRetries) {
+bool TrayIcon::Add(const platform::TrayIconData& data) {
+  NOTIFYICONDATAW record = Record(data);
+  return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+}
+
+bool TrayIcon::Modify(const platform::TrayIconData& data) {
+  NOTIFYICONDATAW record = Record(data);
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+bool TrayIcon::Delete(const platform::TrayIconData& data) {
+  NOTIFYICONDATAW record = Record(data);
+  return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+}
+
+void TrayIcon::ScheduleRetry(bool armed) {
+  if (armed) {
     SetTimer(window_, kRetryTimer, kRetryMilliseconds, nullptr);
+  } else {
+    KillTimer(window_, kRetryTimer);
   }
-  return shown_;
 }
 
 void TrayIcon::Notify(platform::TrayCommand command, const platform::TrayIconData& data) {
-  // Every tick modifies the icon, though its tip changes once a second at
-  // most; a repeat would only keep the shell busy.
-  if (command == platform::TrayCommand::kModify && shown_ && data == last_) return;
-  last_ = data;
-  switch (command) {
-    case platform::TrayCommand::kAdd:
-      wanted_ = true;
-      retries_ = 0;
-      Add();
-      break;
-    case platform::TrayCommand::kModify:
-      if (shown_) {
-        NOTIFYICONDATAW record = Record(last_);
-        if (Shell_NotifyIconW(NIM_MODIFY, &record) == FALSE) {
-          // The shell lost it without telling us: put it back.
-          shown_ = false;
-          Add();
-        }
-      }
-      break;
-    case platform::TrayCommand::kDelete: {
-      wanted_ = false;
-      KillTimer(window_, kRetryTimer);
-      NOTIFYICONDATAW record = Record(last_);
-      Shell_NotifyIconW(NIM_DELETE, &record);
-      shown_ = false;
-      break;
-    }
-  }
+  keeper_.Notify(command, data);
 }
 
 std::optional<LRESULT> TrayIcon::HandleMessage(UINT message, WPARAM w, LPARAM l) {
@@ -99,17 +73,11 @@ std::optional<LRESULT> TrayIcon::HandleMessage(UINT message, WPARAM w, LPARAM l)
     return 0;
   }
   if (message == taskbar_created_ && taskbar_created_ != 0) {
-    shown_ = false;
-    if (wanted_) Add();
+    keeper_.TaskbarCreated();
     return 0;
   }
   if (message == WM_TIMER && w == kRetryTimer) {
-    ++retries_;
-    if (!wanted_ || shown_ || retries_ >= kMostRetries) {
-      KillTimer(window_, kRetryTimer);
-    } else {
-      Add();
-    }
+    keeper_.RetryTimer();
     return 0;
   }
   return std::nullopt;

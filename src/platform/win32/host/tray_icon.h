@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/tray.h"
+#include "platform/tray_keeper.h"
 
 namespace kelvara::win32::host {
 
@@ -16,13 +17,12 @@ namespace kelvara::win32::host {
 // lParam carries the mouse message (WM_LBUTTONDOWN and so on).
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
-// The notification-area icon of one window, behind the behaviour's Tray.
-// It keeps the last record, so the icon comes back when the shell restarts
-// (TaskbarCreated) or was not ready yet when the program started.
-class TrayIcon final : public platform::Tray {
+// The notification-area icon of one window, behind the behaviour's Tray: the
+// shell calls of a TrayKeeper, which brings the icon back when the shell
+// restarts (TaskbarCreated), loses it or was not ready when the program started.
+class TrayIcon final : public platform::Tray, private platform::TrayShell {
  public:
   explicit TrayIcon(HICON icon);
-  ~TrayIcon() override;
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
@@ -38,21 +38,22 @@ class TrayIcon final : public platform::Tray {
   // Mouse activity on the icon, as the mouse message number.
   std::function<void(int mouse_message)> on_mouse;
 
-  bool shown() const { return shown_; }
+  bool shown() const { return keeper_.shown(); }
 
   static constexpr UINT_PTR kRetryTimer = 0x7E1;
 
  private:
   NOTIFYICONDATAW Record(const platform::TrayIconData& data) const;
-  bool Add();
+  bool Add(const platform::TrayIconData& data) override;
+  bool Modify(const platform::TrayIconData& data) override;
+  bool Delete(const platform::TrayIconData& data) override;
+  void ScheduleRetry(bool armed) override;
 
   HWND window_ = nullptr;
   HICON icon_;
   UINT taskbar_created_;
-  platform::TrayIconData last_{};
-  bool wanted_ = false;  // the behaviour added it and has not removed it
-  bool shown_ = false;   // the shell has it
-  int retries_ = 0;
+  // Last: its destructor removes the icon through the members above.
+  platform::TrayKeeper keeper_{*this};
 };
 
 }  // namespace kelvara::win32::host
