@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "allocation_count.h"
-#include "display/tick_controls.h"
 #include "fakes/fake_platform.h"
-#include "monitor/main_window.h"
+#include "main_window/main_window.h"
+#include "main_window/tick_controls.h"
 
 namespace kelvara::bench {
 namespace {

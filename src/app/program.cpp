@@ -7,11 +7,9 @@
 #include <string_view>
 
 #include "app/resource_ids.h"
-#include "menu/program_windows.h"
-#include "monitor/main_window.h"
+#include "main_window/main_window.h"
 #include "platform/memory_blocks.h"
 #include "platform/platform.h"
-#include "platform/store_files.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/counters.h"
 #include "platform/win32/host/font_names.h"
@@ -25,6 +23,8 @@
 #include "platform/win32/raii.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
+#include "program/program_windows.h"
+#include "store/store_files.h"
 
 namespace kelvara::app {
 namespace {

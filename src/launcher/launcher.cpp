@@ -2,8 +2,10 @@
 
 #include <string>
 
-#include "launcher/centre.h"
 #include "launcher/launcher_design.h"
+#include "main_window/main_window.h"
+#include "program/window_names.h"
+#include "ui/centre.h"
 
 namespace kelvara {
 
@@ -19,7 +21,8 @@ Launcher::Launcher(const MainWindow& main, platform::Platform& platform)
 
 void Launcher::Form_Load() {
   form_.SetAlpha(195);
-  CentreOnScreen(form_, platform_.system.Screen());
+  const platform::ScreenSize screen = platform_.system.Screen();
+  ui::CentreOnScreen(form_, screen.width, screen.height);
   form_.SetCaption(form_["Label15"], "( " + main_.Text("UName") + " )");
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "monitor/main_window.h"
 #include "platform/platform.h"
 #include "ui/window_set.h"
 
 namespace kelvara {
+
+class MainWindow;
 
 // The launcher palette `frmLnchr`: fourteen picture buttons that open shell
 // folders and tools, over a see-through window.

@@ -7,8 +7,6 @@
 
 namespace kelvara {
 
-inline constexpr const char* kLauncherName = "frmLnchr";
-
 // What one picture button of the launcher opens.
 struct LauncherStart {
   const char* button;

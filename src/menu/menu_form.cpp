@@ -1,10 +1,9 @@
 #include "menu/menu_form.h"
 
-#include "launcher/version_dialog_design.h"
 #include "menu/menu_design.h"
 #include "menu/tool_starts.h"
-#include "menu/window_names.h"
-#include "monitor/number_text.h"
+#include "program/window_names.h"
+#include "text/number_text.h"
 
 namespace kelvara {
 

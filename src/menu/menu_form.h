@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "monitor/main_window.h"
+#include "main_window/main_window.h"
 #include "platform/platform.h"
 #include "ui/menu.h"
 #include "ui/window_set.h"

@@ -1,9 +1,8 @@
 #include "menu/tray_dispatch.h"
 
-#include "launcher/launcher_design.h"
 #include "menu/menu_form.h"
-#include "menu/window_names.h"
-#include "monitor/number_text.h"
+#include "program/window_names.h"
+#include "text/number_text.h"
 
 namespace kelvara {
 namespace {

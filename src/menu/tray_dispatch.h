@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/main_window.h"
+#include "main_window/main_window.h"
 #include "platform/popup_menus.h"
 #include "ui/window_set.h"
 

@@ -6,6 +6,6 @@
 #include "system_key_event.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  qolm::PressStartKey(qolm::SendSystemKeyEvent);
+  kelvara::start::PressStartKey(kelvara::start::SendSystemKeyEvent);
   return 0;
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace qolm {
+namespace kelvara::start {
 
 inline constexpr std::uint8_t kLeftWindowsKey = 0x5B;  // VK_LWIN
 inline constexpr std::uint32_t kKeyUp = 0x0002;        // KEYEVENTF_KEYUP
@@ -18,4 +18,4 @@ void PressStartKey(KeyEventSender&& send) {
   send(kLeftWindowsKey, std::uint8_t{0}, kKeyUp, std::uintptr_t{0});
 }
 
-}  // namespace qolm
+}  // namespace kelvara::start

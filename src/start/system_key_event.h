@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-namespace qolm {
+namespace kelvara::start {
 
 inline void SendSystemKeyEvent(std::uint8_t key, std::uint8_t scan, std::uint32_t flags,
                                std::uintptr_t extra_info) {
   keybd_event(key, scan, flags, extra_info);
 }
 
-}  // namespace qolm
+}  // namespace kelvara::start

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "monitor/number_text.h"
+#include "text/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kelvara;

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "monitor/cp932.h"
-#include "monitor/user_data_store.h"
+#include "store/user_data_store.h"
+#include "text/cp932.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kelvara;

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "launcher/hit_test.h"
-#include "menu/program_fixture.h"
+#include "program/program_fixture.h"
+#include "ui/hit_test.h"
 
 namespace kelvara::testing {
 namespace {
 
 using Strings = std::vector<std::string>;
+using ui::ClickAt;
 
 class LauncherTest : public ProgramTest {
  protected:

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "fakes/fake_platform.h"
-#include "monitor/main_window.h"
-#include "monitor/main_window_design.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_design.h"
 
 namespace kelvara::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fakes/fake_platform.h"
-#include "monitor/main_window.h"
+#include "main_window/main_window.h"
 
 namespace kelvara::testing {
 

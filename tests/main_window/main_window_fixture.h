@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fakes/fake_platform.h"
-#include "monitor/main_window.h"
+#include "main_window/main_window.h"
 
 namespace kelvara::testing {
 

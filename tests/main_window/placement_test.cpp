@@ -5,7 +5,7 @@
 
 #include "main_window/applied_window.h"
 #include "main_window/main_window_fixture.h"
-#include "monitor/window_place.h"
+#include "main_window/window_place.h"
 
 namespace kelvara::testing {
 namespace {

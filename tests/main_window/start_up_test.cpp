@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "main_window/main_window_fixture.h"
-#include "monitor/cp932.h"
+#include "text/cp932.h"
 
 namespace kelvara::testing {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "menu/program_fixture.h"
+#include "program/program_fixture.h"
 
 namespace kelvara::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "menu/menu_design.h"
 #include "menu/menu_form.h"
-#include "menu/program_fixture.h"
+#include "program/program_fixture.h"
 
 namespace kelvara::testing {
 namespace {

@@ -11,7 +11,7 @@
 #include "press_start_key.h"
 #include "system_key_event.h"
 
-namespace qolm {
+namespace kelvara::start {
 namespace {
 
 struct KeyEvent {
@@ -111,4 +111,4 @@ TEST(SystemKeyEvent, SystemSeesAnInjectedPressThenReleaseOfTheLeftWindowsKey) {
 }
 
 }  // namespace
-}  // namespace qolm
+}  // namespace kelvara::start

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-namespace qolm {
+namespace kelvara::start {
 namespace {
 
 // The program under test, copied under a name of its own: Wine answers any
@@ -33,7 +33,7 @@ class StartExeCopy : public testing::Environment {
     wchar_t folder[MAX_PATH];
     const DWORD length = GetTempPathW(MAX_PATH, folder);
     ASSERT_TRUE(length > 0 && length < MAX_PATH);
-    start_exe = std::wstring(folder) + L"qolm-start-under-test-" +
+    start_exe = std::wstring(folder) + L"kelvara-start-under-test-" +
                 std::to_wstring(GetCurrentProcessId()) + L".exe";
     ASSERT_TRUE(CopyFileW(original_.c_str(), start_exe.c_str(), FALSE)) << GetLastError();
   }
@@ -444,7 +444,7 @@ TEST(StartExeRun, PressesAndReleasesTheLeftWindowsKeyAndEndsWithCodeZero) {
 }
 
 }  // namespace
-}  // namespace qolm
+}  // namespace kelvara::start
 
 int wmain(int argc, wchar_t** argv) {
   testing::InitGoogleTest(&argc, argv);
@@ -452,6 +452,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("usage: start_exe_check <path of Start.exe> [GoogleTest flags]\n", stderr);
     return 2;
   }
-  testing::AddGlobalTestEnvironment(new qolm::StartExeCopy(argv[1]));
+  testing::AddGlobalTestEnvironment(new kelvara::start::StartExeCopy(argv[1]));
   return RUN_ALL_TESTS();
 }

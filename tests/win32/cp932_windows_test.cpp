@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/cp932.h"
+#include "text/cp932.h"
 
 namespace kelvara {
 namespace {

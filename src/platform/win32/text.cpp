@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "monitor/cp932.h"
+#include "text/cp932.h"
 
 namespace kelvara::win32 {
 namespace {

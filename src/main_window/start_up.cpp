@@ -1,0 +1,106 @@
+// Start-up of the main window and its end.
+#include <algorithm>
+#include <string>
+
+#include "main_window/main_window.h"
+#include "main_window/main_window_design.h"
+#include "text/cp932.h"
+#include "text/number_text.h"
+
+namespace kelvara {
+namespace {
+
+constexpr float kStartWidth = 3630;
+constexpr float kStartHeight = 3675;
+constexpr double kBytesPerMegabyte = 1024000;  // the program's own megabyte
+constexpr double kReleaseFactor = 0.007465446;
+
+}  // namespace
+
+void MainWindow::WriteDateFields(const platform::LocalTime& now) {
+  SetText("txtYY", std::to_string(now.year));
+  SetText("txtMM", std::to_string(now.month));
+  SetText("txtDD", std::to_string(now.day));
+}
+
+void MainWindow::RefreshMemoryTotals() {
+  const std::optional<platform::MemoryStatus> status = platform_.system.Memory();
+  if (!status) return;
+  const auto total_physical = static_cast<double>(status->total_physical);
+  const auto total_page_file = static_cast<double>(status->total_page_file);
+  form_.SetCaption(C("lblRTotal"), FormatDigits(total_physical / kBytesPerMegabyte, "#") + " MB");
+  form_.SetCaption(C("lblPTotal"), FormatDigits(total_page_file / kBytesPerMegabyte, "#") + " MB");
+  form_.SetCaption(C("lblMClr"), FormatDigits(total_physical * kReleaseFactor, "#"));
+}
+
+void MainWindow::Form_Load() {
+  if (platform_.system.AnotherInstanceRunning()) {
+    platform_.messages.Show("既に起動されています。", kMessageTitle);
+    ended_ = true;
+    platform_.process.Quit();
+    return;
+  }
+
+  form_.SetWindowVisible(false);
+  form_.SetWindowHeight(kStartHeight);
+  form_.SetWindowWidth(kStartWidth);
+  form_.SetWindowBack(kStartColourKey);
+  form_.SetColourKey(kStartColourKey);
+
+  form_.SetVisible({&C("LineM"), &C("LineH"), &C("LineS"), &C("ClockBk"), &C("ClockImage")}, false);
+
+  const platform::LocalTime now = platform_.clock.Now();
+  WriteDateFields(now);
+  SetText("txtFDay", std::to_string(now.day));
+  form_.SetCaption(C("lblDate"), platform_.clock.ShortDate(now));
+  form_.SetCaption(C("lblTime"), platform_.clock.LongTime(now));
+
+  const std::optional<platform::WindowsVersion> version = platform_.system.Version();
+  if (!version) return;  // the window stays hidden and no icon is added
+  SetText("OsVer", std::to_string(version->major) + "." + std::to_string(version->minor));
+
+  const std::string tip = cp932::FromUtf8("TavoroⅡ");
+  tray_.tip.fill('\0');
+  std::copy_n(tip.begin(), std::min(tip.size(), tray_.tip.size() - 1), tray_.tip.begin());
+  platform_.tray.Notify(platform::TrayCommand::kAdd, tray_);
+  tray_added_ = true;
+
+  SetText("CDir", platform_.system.CurrentDirectory());
+  const std::string folder = Text("CDir") + "\\UsrData";
+  if (!platform_.store.Exists(folder)) platform_.store.CreateFolder(folder);
+
+  std::string user = platform_.system.UserName();
+  user.erase(std::min(user.find('\0'), user.size()));
+  SetText("UName", user);
+
+  RefreshMemoryTotals();
+
+  if (Text("Fil").empty()) SetText("Fil", folder + "\\" + Text("UName") + ".qmx");
+
+  // A store that cannot be opened or measured counts as holding no record, so
+  // start-up always ends with the window shown.
+  record_count_ = 0;
+  if (platform_.store.CreateFile(Text("Fil")).ok) {
+    int records = 0;
+    if (platform_.store.Count(Text("Fil"), records).ok) record_count_ = records;
+  }
+
+  if (record_count_ < 1) {
+    record_number_ = 0;
+    ApplyDefaults();
+  } else {
+    platform_.store.MakeNormal(Text("Fil"));
+    record_number_ = 1;
+    LoadUsrData(record_number_);
+  }
+}
+
+void MainWindow::cmdClose_Click() {
+  platform_.tray.Notify(platform::TrayCommand::kDelete, tray_);
+  ended_ = true;
+  platform_.process.Quit();
+}
+
+void MainWindow::Form_Unload() { platform_.tray.Notify(platform::TrayCommand::kDelete, tray_); }
+
+}  // namespace kelvara

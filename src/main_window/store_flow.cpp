@@ -1,0 +1,61 @@
+// Moving the settings between the window's fields and the store file.
+#include <array>
+#include <string>
+
+#include "main_window/main_window.h"
+
+namespace kelvara {
+
+void MainWindow::ShowStoreFailure(const StoreStatus& status) {
+  platform_.messages.Show(
+      "設定ファイルを保存できませんでした。\r" + Text("Fil") + "\r" + status.reason, kMessageTitle);
+}
+
+void MainWindow::LoadUsrData(int record_number) {
+  record_number_ = record_number;
+  RefreshMemoryTotals();
+  SettingsRecord record;
+  const StoreStatus status = platform_.store.Read(Text("Fil"), record);
+  if (status.ok) {
+    SetSettings(record);
+  } else {
+    // The fields keep their values; the user must know before a save writes
+    // them over settings that are still in the file.
+    platform_.messages.Show(
+        "設定ファイルを読み込めませんでした。\r" + Text("Fil") + "\r" + status.reason,
+        kMessageTitle);
+  }
+  TrimSettings();
+}
+
+void MainWindow::TrimSettings() {
+  for (const StoreField& field : kStoreFields) {
+    std::string value = Text(field.name);
+    value.erase(value.find_last_not_of(' ') + 1);
+    SetText(field.name, value);
+  }
+  ApplySettings();
+}
+
+void MainWindow::cmdSave_Click() {
+  record_number_ = 1;
+  const StoreStatus status = platform_.store.Write(Text("Fil"), Settings());
+  if (!status.ok) {
+    ShowStoreFailure(status);
+    return;
+  }
+  static constexpr std::array<const char*, 8> kColours = {
+      "AllClor", "DATEClor", "TimeClor", "CClor", "RClor", "DClor", "DSClor", "PClor"};
+  for (const char* colour : kColours) {
+    if (!Text(colour).empty()) return;
+  }
+  SetText("AllClor", "12632256");  // in the window only; the file keeps it empty
+}
+
+void MainWindow::cmdReset_Click() {
+  if (Text("MVw") == "on") CalcMoonAge();
+  record_number_ = 1;
+  LoadUsrData(record_number_);
+}
+
+}  // namespace kelvara

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/form.h"
+
+namespace kelvara::ui {
+
+// Puts the window in the middle of a screen of that size by its outer size,
+// top first, then left, in twips.
+void CentreOnScreen(Form& form, float screen_width, float screen_height);
+
+}  // namespace kelvara::ui
