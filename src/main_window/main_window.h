@@ -100,6 +100,7 @@ class MainWindow {
   ui::Control& C(std::string_view name) { return form_[name]; }
   void WireHandlers();
   void WriteDateFields(const platform::LocalTime& now);
+  void RefreshDateAndClock(const platform::LocalTime& now);
   void RefreshMemoryTotals();
   void ShowStoreFailure(const StoreStatus& status);
   void UpdateTrayTip(const platform::LocalTime& now);

@@ -44,199 +44,237 @@ double UsedMegabytes(std::uint64_t total, std::uint64_t available) {
   return (static_cast<double>(total) - static_cast<double>(available)) / kBytesPerMegabyte;
 }
 
+// The tick's controls, found once per window, and the ways a tick writes them.
+class TickRows {
+ public:
+  explicit TickRows(ui::Form& form) : form_(form) {}
+
+  ui::Control& operator[](TickControl which) { return display::TickControlOf(form_, which); }
+  const std::string& Caption(TickControl which) { return (*this)[which].caption; }
+  double Leading(TickControl which) { return LeadingNumber(Caption(which)); }
+  void SetCaption(TickControl which, std::string_view text) {
+    form_.SetCaption((*this)[which], text);
+  }
+  void SetWhole(TickControl which, int value) { kelvara::SetWhole(form_, (*this)[which], value); }
+  void SetBar(TickControl bar, TickControl picture, double width) {
+    display::SetBarWidth(form_, (*this)[bar], (*this)[picture], width);
+  }
+  // A bar from a percentage of its full width.
+  void SetBarPercent(TickControl bar, TickControl picture, double percent) {
+    SetBar(bar, picture, percent / kHundredPercent * kBarFullWidth);
+  }
+  void ZeroPageFileRow() {
+    SetBar(TickControl::PFT, TickControl::PFI, 0);
+    SetCaption(TickControl::lblPTime, "0");
+    SetCaption(TickControl::lblPFPer, "0%");
+  }
+  // The page-file row reads zero when it has no figure or more in use than in all.
+  void ZeroPageFileRowWhenImpossible(bool no_figure) {
+    if (no_figure) ZeroPageFileRow();
+    if (Leading(TickControl::lblPTotal) < Leading(TickControl::lblPTime)) ZeroPageFileRow();
+  }
+
+ private:
+  ui::Form& form_;
+};
+
+// A counter's latest value, when it is a finite number.
+std::optional<double> CounterValue(const platform::CounterSnapshot& counters, int position) {
+  const std::optional<double> value = counters.At(position);
+  return value ? display::Finite(*value) : std::nullopt;
+}
+
+// Both memory rows take their use percentages from one memory status; there
+// is none when both rows show the user's totals.
+struct MemoryFigures {
+  std::optional<platform::MemoryStatus> status;
+  double ram_percent = 0;
+  double page_file_percent = 0;
+};
+
+MemoryFigures ReadMemory(platform::SystemInfo& system, FigureSource ram, FigureSource page_file) {
+  MemoryFigures figures;
+  if (ram == FigureSource::kUser && page_file == FigureSource::kUser) return figures;
+  figures.status = system.Memory();
+  if (!figures.status) return figures;
+  const platform::MemoryStatus& m = *figures.status;
+  if (const auto p = UsePercent(m.available_physical, m.total_physical)) figures.ram_percent = *p;
+  if (const auto p = UsePercent(m.available_page_file, m.total_page_file)) {
+    figures.page_file_percent = *p;
+  }
+  return figures;
+}
+
+// The other row's source sets the width of the used figure's format.
+const char* UsedFormat(FigureSource other_row) {
+  return other_row == FigureSource::kUser ? "#####" : "#";
+}
+
+void WriteSystemPageFileRow(TickRows& rows, const MemoryFigures& memory, FigureSource ram) {
+  if (memory.status) {
+    const double used =
+        UsedMegabytes(memory.status->total_page_file, memory.status->available_page_file);
+    rows.SetCaption(TickControl::lblPTime, FormatDigits(used, UsedFormat(ram)));
+    rows.SetBarPercent(TickControl::PFT, TickControl::PFI, memory.page_file_percent);
+    rows.SetCaption(TickControl::lblPFPer, NumberText(memory.page_file_percent) + "%");
+  }
+  rows.ZeroPageFileRowWhenImpossible(rows.Caption(TickControl::lblPTime).empty());
+}
+
+void WriteSystemRamRow(TickRows& rows, const MemoryFigures& memory, FigureSource page_file) {
+  if (!memory.status) return;
+  const double used =
+      UsedMegabytes(memory.status->total_physical, memory.status->available_physical);
+  rows.SetCaption(TickControl::lblRamT, FormatDigits(used, UsedFormat(page_file)));
+  rows.SetBarPercent(TickControl::RamT, TickControl::MemI, memory.ram_percent);
+  rows.SetCaption(TickControl::lblRPer, NumberText(memory.ram_percent) + "%");
+}
+
+// A memory row computed from a total the user typed in: its controls.
+struct UserTotalRow {
+  TickControl used;   // megabytes in use
+  TickControl total;  // the total the share is taken of
+  TickControl bar;
+  TickControl picture;
+  TickControl percent;
+};
+constexpr UserTotalRow kUserRamRow{TickControl::lblRamT, TickControl::lblRTotal, TickControl::RamT,
+                                   TickControl::MemI, TickControl::lblRPer};
+constexpr UserTotalRow kUserPageFileRow{TickControl::lblPTime, TickControl::PFUl, TickControl::PFT,
+                                        TickControl::PFI, TickControl::lblPFPer};
+
+// Writes the used figure (when there is one), then the share of the total as
+// "##.#" text, the bar from that text and the percentage caption. Returns the
+// share's text, empty when it could not be computed.
+std::string WriteUserTotalRow(TickRows& rows, const UserTotalRow& row, std::optional<double> used) {
+  if (used) rows.SetCaption(row.used, FormatDigits(*used, "#####"));
+  std::string percent_text;
+  if (const auto share = display::Quotient(rows.Leading(row.used), rows.Leading(row.total))) {
+    if (const auto percent = display::Finite(*share * 100)) {
+      percent_text = FormatDigits(*percent, "##.#");
+    }
+  }
+  if (const auto percent = ToNumber(percent_text))
+    rows.SetBarPercent(row.bar, row.picture, *percent);
+  rows.SetCaption(row.percent, percent_text + "%");
+  return percent_text;
+}
+
+// RAM in use: the user's total less the available megabytes.
+void WriteUserRamRow(TickRows& rows, const platform::CounterSnapshot& counters) {
+  std::optional<double> used;
+  if (const auto available = CounterValue(counters, platform::kAvailableMegabytes)) {
+    used = display::Finite(rows.Leading(TickControl::RTUl) - *available);
+  }
+  WriteUserTotalRow(rows, kUserRamRow, used);
+}
+
+// Page file in use: the peak usage percentage of the user's total.
+void WriteUserPageFileRow(TickRows& rows, const platform::CounterSnapshot& counters) {
+  std::optional<double> used;
+  if (const auto peak = CounterValue(counters, platform::kPageFileUsagePeak)) {
+    used = display::Finite(*peak / kHundredPercent * rows.Leading(TickControl::PFUl));
+  }
+  const std::string percent_text = WriteUserTotalRow(rows, kUserPageFileRow, used);
+  rows.ZeroPageFileRowWhenImpossible(percent_text.empty());
+}
+
+// A percentage caption from a counter; a counter that cannot be read, or a
+// figure that rounds to nothing, shows "0%".
+void WritePercentCaption(TickRows& rows, TickControl caption, std::optional<double> value,
+                         const char* format) {
+  const std::string digits = value ? FormatDigits(*value, format) : std::string();
+  if (digits.empty()) {
+    rows.SetCaption(caption, "0%");
+  } else {
+    rows.SetCaption(caption, digits + "%");
+  }
+}
+
+// The CPU, disk-busy and free-space rows. Their hidden working captions hold
+// the figures the bars follow.
+void WriteCounterRows(TickRows& rows, const platform::CounterSnapshot& counters) {
+  const std::optional<double> processor = CounterValue(counters, platform::kProcessorTimePercent);
+  const std::optional<double> disk_time = CounterValue(counters, platform::kDiskTimePercent);
+  const std::optional<double> free_space = CounterValue(counters, platform::kFreeSpacePercent);
+  WritePercentCaption(rows, TickControl::lblCPer, processor, "#");
+  WritePercentCaption(rows, TickControl::lblDPer, disk_time, "###");
+
+  if (disk_time) rows.SetCaption(TickControl::lblD, FormatDigits(*disk_time, "###"));
+  if (processor) rows.SetCaption(TickControl::lblC, FormatDigits(*processor, "#"));
+  if (free_space) rows.SetCaption(TickControl::lblDs, FormatDigits(*free_space, "#.#"));
+
+  // The CPU bar has no upper clamp.
+  if (const double c = rows.Leading(TickControl::lblC); c < 0) {
+    rows.SetBar(TickControl::PrscrTime, TickControl::CpuI, 0);
+    rows.SetCaption(TickControl::lblCPer, "0%");
+  } else {
+    rows.SetBarPercent(TickControl::PrscrTime, TickControl::CpuI, c);
+  }
+
+  // The disk-busy bar stops at 100 %; lblD keeps the raw text.
+  if (const double d = rows.Leading(TickControl::lblD); d < 0) {
+    rows.SetBar(TickControl::DiskTime, TickControl::DscI, 0);
+    rows.SetCaption(TickControl::lblDPer, "0%");
+  } else if (d > 100) {
+    rows.SetBar(TickControl::DiskTime, TickControl::DscI, kBarFullWidth);
+    rows.SetCaption(TickControl::lblDPer, "100%");
+  } else {
+    rows.SetBarPercent(TickControl::DiskTime, TickControl::DscI, d);
+  }
+
+  // Free space below 15 % shows empty and "0%".
+  const double s = rows.Leading(TickControl::lblDs);
+  rows.SetBarPercent(TickControl::DSpce, TickControl::DspI, s);
+  rows.SetCaption(TickControl::lblDSPer, rows.Caption(TickControl::lblDs) + "%");
+  if (s < 15) {
+    rows.SetBar(TickControl::DSpce, TickControl::DspI, 0);
+    rows.SetCaption(TickControl::lblDSPer, "0%");
+  }
+}
+
 }  // namespace
 
 void MainWindow::RefreshDisplay(FigureSource ram, FigureSource page_file) {
-  ui::Form& f = form_;
-  const auto k = [&f](TickControl which) -> ui::Control& {
-    return display::TickControlOf(f, which);
-  };
-  const auto caption = [&k](TickControl which) -> const std::string& { return k(which).caption; };
-  const auto leading = [&caption](TickControl which) { return LeadingNumber(caption(which)); };
-  const auto set_caption = [&f, &k](TickControl which, std::string_view text) {
-    f.SetCaption(k(which), text);
-  };
-  const auto set_bar = [&f, &k](TickControl bar, TickControl picture, double width) {
-    display::SetBarWidth(f, k(bar), k(picture), width);
-  };
-  const auto zero_page_file_row = [&] {
-    set_bar(TickControl::PFT, TickControl::PFI, 0);
-    set_caption(TickControl::lblPTime, "0");
-    set_caption(TickControl::lblPFPer, "0%");
-  };
-
-  // Steps 1 to 3 are not guarded.
   const platform::LocalTime now = platform_.clock.Now();
-
-  // 1. Date fields.
-  SetWhole(f, k(TickControl::txtYY), now.year);
-  SetWhole(f, k(TickControl::txtMM), now.month);
-  SetWhole(f, k(TickControl::txtDD), now.day);
-
-  // 2. Change of day: the moon age follows the date only while it is shown.
-  if (caption(TickControl::txtFDay) != caption(TickControl::txtDD) &&
-      caption(TickControl::MVw) == "on") {
-    CalcMoonAge();
-    f.SetCaption(k(TickControl::txtFDay), caption(TickControl::txtDD));
-  }
-
-  // 3. Date and clock.
-  if (caption(TickControl::CVw) == "on") {
-    set_caption(TickControl::lblDate, platform_.clock.ShortDate(now));
-    const std::string& kind = caption(TickControl::ClSW);
-    if (kind == "デジタル時計") {
-      set_caption(TickControl::lblTime, platform_.clock.LongTime(now));
-    } else if (kind == "アナログ時計") {
-      DrawAnalogClock();
-    }
-  }
+  RefreshDateAndClock(now);
 
   // From here on every step is guarded: a step that cannot complete is
-  // skipped and what it would have written keeps its value. The working values
-  // of the tick start afresh.
-  double ram_percent = 0;
-  double page_file_percent = 0;
-  std::string ram_percent_text;
-  std::string page_file_percent_text;
+  // skipped and what it would have written keeps its value.
+  TickRows rows(form_);
   const platform::CounterSnapshot counters = platform_.counters.Latest();
-  const auto counter = [&counters](int position) {
-    const std::optional<double> value = counters.At(position);
-    return value ? display::Finite(*value) : std::nullopt;
-  };
+  const MemoryFigures memory = ReadMemory(platform_.system, ram, page_file);
+  if (page_file == FigureSource::kSystem) WriteSystemPageFileRow(rows, memory, ram);
+  if (ram == FigureSource::kSystem) WriteSystemRamRow(rows, memory, page_file);
+  if (ram == FigureSource::kUser) WriteUserRamRow(rows, counters);
+  if (page_file == FigureSource::kUser) WriteUserPageFileRow(rows, counters);
+  WriteCounterRows(rows, counters);
 
-  // 4. Memory status (not when both rows take the user's totals). Without a
-  // status every step computed from it is skipped.
-  std::optional<platform::MemoryStatus> memory;
-  if (ram == FigureSource::kSystem || page_file == FigureSource::kSystem) {
-    memory = platform_.system.Memory();
-    if (memory) {
-      if (const auto p = UsePercent(memory->available_physical, memory->total_physical)) {
-        ram_percent = *p;
-      }
-      if (const auto p = UsePercent(memory->available_page_file, memory->total_page_file)) {
-        page_file_percent = *p;
-      }
-    }
-  }
-
-  // 5. Page-file row, system source.
-  if (page_file == FigureSource::kSystem) {
-    if (memory) {
-      const double used = UsedMegabytes(memory->total_page_file, memory->available_page_file);
-      set_caption(TickControl::lblPTime,
-                  FormatDigits(used, ram == FigureSource::kUser ? "#####" : "#"));
-      set_bar(TickControl::PFT, TickControl::PFI,
-              page_file_percent / kHundredPercent * kBarFullWidth);
-      set_caption(TickControl::lblPFPer, NumberText(page_file_percent) + "%");
-    }
-    if (caption(TickControl::lblPTime).empty()) zero_page_file_row();
-    if (leading(TickControl::lblPTotal) < leading(TickControl::lblPTime)) zero_page_file_row();
-  }
-
-  // 6. RAM row, system source.
-  if (ram == FigureSource::kSystem && memory) {
-    const double used = UsedMegabytes(memory->total_physical, memory->available_physical);
-    set_caption(TickControl::lblRamT,
-                FormatDigits(used, page_file == FigureSource::kUser ? "#####" : "#"));
-    set_bar(TickControl::RamT, TickControl::MemI, ram_percent / kHundredPercent * kBarFullWidth);
-    set_caption(TickControl::lblRPer, NumberText(ram_percent) + "%");
-  }
-
-  // 7. RAM row, user source: used = user total − available MB.
-  if (ram == FigureSource::kUser) {
-    if (const auto available = counter(platform::kAvailableMegabytes)) {
-      if (const auto used = display::Finite(leading(TickControl::RTUl) - *available)) {
-        set_caption(TickControl::lblRamT, FormatDigits(*used, "#####"));
-      }
-    }
-    if (const auto share =
-            display::Quotient(leading(TickControl::lblRamT), leading(TickControl::lblRTotal))) {
-      if (const auto percent = display::Finite(*share * 100)) {
-        ram_percent_text = FormatDigits(*percent, "##.#");
-      }
-    }
-    if (const auto percent = ToNumber(ram_percent_text)) {
-      set_bar(TickControl::RamT, TickControl::MemI, *percent / kHundredPercent * kBarFullWidth);
-    }
-    set_caption(TickControl::lblRPer, ram_percent_text + "%");
-  }
-
-  // 8. Page-file row, user source: used = peak usage percentage of the user total.
-  if (page_file == FigureSource::kUser) {
-    if (const auto peak = counter(platform::kPageFileUsagePeak)) {
-      if (const auto used = display::Finite(*peak / kHundredPercent * leading(TickControl::PFUl))) {
-        set_caption(TickControl::lblPTime, FormatDigits(*used, "#####"));
-      }
-    }
-    if (const auto share =
-            display::Quotient(leading(TickControl::lblPTime), leading(TickControl::PFUl))) {
-      if (const auto percent = display::Finite(*share * 100)) {
-        page_file_percent_text = FormatDigits(*percent, "##.#");
-      }
-    }
-    if (const auto percent = ToNumber(page_file_percent_text)) {
-      set_bar(TickControl::PFT, TickControl::PFI, *percent / kHundredPercent * kBarFullWidth);
-    }
-    set_caption(TickControl::lblPFPer, page_file_percent_text + "%");
-    if (page_file_percent_text.empty()) zero_page_file_row();
-    if (leading(TickControl::lblPTotal) < leading(TickControl::lblPTime)) zero_page_file_row();
-  }
-
-  // 9. CPU and disk-busy captions. A counter that cannot be read fails the
-  // test, and a failing test counts as true: "0%".
-  const std::optional<double> processor = counter(platform::kProcessorTimePercent);
-  const std::optional<double> disk_time = counter(platform::kDiskTimePercent);
-  const std::optional<double> free_space = counter(platform::kFreeSpacePercent);
-  if (const std::string cpu = processor ? FormatDigits(*processor, "#") : std::string();
-      !processor || cpu.empty()) {
-    set_caption(TickControl::lblCPer, "0%");
-  } else {
-    set_caption(TickControl::lblCPer, cpu + "%");
-  }
-  if (const std::string disk = disk_time ? FormatDigits(*disk_time, "###") : std::string();
-      !disk_time || disk.empty()) {
-    set_caption(TickControl::lblDPer, "0%");
-  } else {
-    set_caption(TickControl::lblDPer, disk + "%");
-  }
-
-  // 10. Hidden working captions: the bars below follow their text.
-  if (disk_time) set_caption(TickControl::lblD, FormatDigits(*disk_time, "###"));
-  if (processor) set_caption(TickControl::lblC, FormatDigits(*processor, "#"));
-  if (free_space) set_caption(TickControl::lblDs, FormatDigits(*free_space, "#.#"));
-
-  // 11. CPU bar (no upper clamp).
-  if (const double c = leading(TickControl::lblC); c < 0) {
-    set_bar(TickControl::PrscrTime, TickControl::CpuI, 0);
-    set_caption(TickControl::lblCPer, "0%");
-  } else {
-    set_bar(TickControl::PrscrTime, TickControl::CpuI, c * 0.01 * kBarFullWidth);
-  }
-
-  // 12. Disk-busy bar, clamped to 100 % (lblD keeps the raw text).
-  if (const double d = leading(TickControl::lblD); d < 0) {
-    set_bar(TickControl::DiskTime, TickControl::DscI, 0);
-    set_caption(TickControl::lblDPer, "0%");
-  } else if (d > 100) {
-    set_bar(TickControl::DiskTime, TickControl::DscI, kBarFullWidth);
-    set_caption(TickControl::lblDPer, "100%");
-  } else {
-    set_bar(TickControl::DiskTime, TickControl::DscI, d * 0.01 * kBarFullWidth);
-  }
-
-  // 13. Free-space bar; below 15 % it shows empty and "0%".
-  {
-    const double s = leading(TickControl::lblDs);
-    set_bar(TickControl::DSpce, TickControl::DspI, s * 0.01 * kBarFullWidth);
-    set_caption(TickControl::lblDSPer, caption(TickControl::lblDs) + "%");
-    if (s < 15) {
-      set_bar(TickControl::DSpce, TickControl::DspI, 0);
-      set_caption(TickControl::lblDSPer, "0%");
-    }
-  }
-
-  // 14. Tray tip.
   UpdateTrayTip(now);
+}
+
+// The date fields, the moon age on a change of day, and the date and clock.
+void MainWindow::RefreshDateAndClock(const platform::LocalTime& now) {
+  TickRows rows(form_);
+  rows.SetWhole(TickControl::txtYY, now.year);
+  rows.SetWhole(TickControl::txtMM, now.month);
+  rows.SetWhole(TickControl::txtDD, now.day);
+
+  // The moon age follows the date only while it is shown.
+  if (rows.Caption(TickControl::txtFDay) != rows.Caption(TickControl::txtDD) &&
+      rows.Caption(TickControl::MVw) == "on") {
+    CalcMoonAge();
+    rows.SetCaption(TickControl::txtFDay, rows.Caption(TickControl::txtDD));
+  }
+
+  if (rows.Caption(TickControl::CVw) != "on") return;
+  rows.SetCaption(TickControl::lblDate, platform_.clock.ShortDate(now));
+  const std::string& kind = rows.Caption(TickControl::ClSW);
+  if (kind == "デジタル時計") {
+    rows.SetCaption(TickControl::lblTime, platform_.clock.LongTime(now));
+  } else if (kind == "アナログ時計") {
+    DrawAnalogClock();
+  }
 }
 
 void MainWindow::TmrRS_Timer() {
