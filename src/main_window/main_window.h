@@ -62,8 +62,10 @@ class MainWindow {
   void PstnMove_MouseMove(int button, int shift, float x, float y);
   void cmdPstnSave_Click();
   void cmdFstPstn_Click();
-  void Command1_Click();
-  void Command2_Click();
+  void Command1_Click();  // shows the page-file row
+  void Command2_Click();  // hides it
+  void ShowPageFileLayout();
+  void HidePageFileLayout();
   // The editing height, entered from the tray menu.
   void EnterPositionEditing();
 
@@ -99,6 +101,14 @@ class MainWindow {
  private:
   ui::Control& C(std::string_view name) { return form_[name]; }
   void WireHandlers();
+  // The stages of Form_Load.
+  bool RefuseSecondInstance();
+  void PrepareHiddenWindow();
+  void ShowStartDateAndTime();
+  bool ReadWindowsVersion();
+  void AddTrayIcon();
+  void GatherUserFacts();
+  void ApplyStoreOrDefaults();
   void WriteDateFields(const platform::LocalTime& now);
   void RefreshDateAndClock(const platform::LocalTime& now);
   void RefreshMemoryTotals();

@@ -85,6 +85,98 @@ void AddBarRow(std::vector<Control>& out, const char* bar, const char* picture, 
   out.push_back(Shape(frame, {kBarLeft, top, kBarFullWidth, 255}, false));
 }
 
+const Font kCaptionFont = Gothic(9.75f, true);
+const Font kAmountFont = Gothic(8.25f, false);
+
+// The analog clock: face pictures under the hands.
+void AddAnalogClock(std::vector<Control>& out) {
+  out.push_back(Picture("ClockBk", {840, 30, 1125, 1125}, "clock_face", true, true));
+  out.push_back(Picture("ClockImage", {840, 30, 1125, 1125}, "", true, true));
+  out.push_back(Line("LineH", 1395, 315, 595, Rgb(105, 105, 105), 3));
+  out.push_back(Line("LineM", 1395, 240, 600, Rgb(143, 143, 143), 2));
+  out.push_back(Line("LineS", 1395, 255, 595, Rgb(238, 72, 101), 1));
+}
+
+// The moon: thirty stacked phase pictures, at most one shown, the age above them.
+void AddMoon(std::vector<Control>& out) {
+  for (int age = 0; age < 30; ++age) {
+    std::string resource = "moon/mp";
+    if (age < 10) resource += '0';
+    resource += std::to_string(age);
+    out.push_back(
+        ui::MakePicture("Mp" + std::to_string(age), {2520, 300, 795, 795}, resource, true, false));
+  }
+  out.push_back(Label("lblMAge", "", {3030, 840, 255, 255}, Alignment::kRight,
+                      Font{"Palatino Linotype", 9.75f, true, false}, Rgb(255, 255, 192)));
+}
+
+void AddDateAndTime(std::vector<Control>& out) {
+  out.push_back(Label("lblDate", "", {2190, 75, 1455, 255}, Alignment::kCentre, kCaptionFont));
+  out.push_back(
+      Label("lblTime", "Time", {360, 600, 2175, 495}, Alignment::kCentre, Gothic(24, true)));
+}
+
+// The meter rows, top to bottom, with the disk rows at the page-file-shown
+// layout; then their names, percentages and the used / total amounts.
+void AddMeterRows(std::vector<Control>& out) {
+  AddBarRow(out, "PrscrTime", "CpuI", "PrscrTotal", 1320);
+  AddBarRow(out, "RamT", "MemI", "RamTotal", 1920);
+  AddBarRow(out, "PFT", "PFI", "PFTotal", 2520);
+  AddBarRow(out, "DiskTime", "DscI", "DiskTotal", 3120);
+  AddBarRow(out, "DSpce", "DspI", "DSTotal", 3720);
+
+  out.push_back(Label("Label1", "CPU", {120, 1365, 615, 255}, Alignment::kCentre, kCaptionFont));
+  out.push_back(Label("Label2", "RAM", {120, 1965, 615, 255}, Alignment::kCentre, kCaptionFont));
+  out.push_back(
+      Label("Label7", "Page File", {120, 2415, 615, 375}, Alignment::kCentre, kCaptionFont));
+  out.push_back(Label("Label3", "DISK", {120, 3165, 615, 255}, Alignment::kCentre, kCaptionFont));
+  out.push_back(
+      Label("Label4", "空き　領域", {120, 3660, 615, 375}, Alignment::kCentre, kCaptionFont));
+
+  out.push_back(Label("lblCPer", "", {2640, 1605, 615, 255}, Alignment::kRight, kCaptionFont));
+  out.push_back(Label("lblRPer", "", {2640, 2205, 615, 255}, Alignment::kRight, kCaptionFont));
+  out.push_back(Label("lblPFPer", "", {2640, 2805, 615, 255}, Alignment::kRight, kCaptionFont));
+  out.push_back(Label("lblDPer", "", {2640, 3405, 615, 255}, Alignment::kRight, kCaptionFont));
+  out.push_back(Label("lblDSPer", "", {2640, 4005, 615, 255}, Alignment::kRight, kCaptionFont));
+
+  out.push_back(Label("lblRamT", "", {720, 2205, 855, 255}, Alignment::kRight, kAmountFont));
+  out.push_back(Label("Label5", "/", {1620, 2205, 135, 255}, Alignment::kCentre, kAmountFont));
+  out.push_back(Label("lblRTotal", "", {1800, 2205, 1095, 255}, Alignment::kLeft, kAmountFont));
+  out.push_back(Label("lblPTime", "", {720, 2805, 855, 255}, Alignment::kRight, kAmountFont));
+  out.push_back(Label("Label8", "/", {1620, 2805, 135, 255}, Alignment::kCentre, kAmountFont));
+  out.push_back(Label("lblPTotal", "", {1800, 2805, 975, 255}, Alignment::kLeft, kAmountFont));
+}
+
+// The position strip, below the bottom edge until editing uncovers it.
+void AddPositionStrip(std::vector<Control>& out) {
+  out.push_back(Picture("PstnMove", {360, 4305, 480, 480}, "grip", true, true));
+  const Colour mint = Rgb(182, 252, 204);
+  out.push_back(Button("cmdPstnSave", "決定", {960, 4350, 615, 375}, mint, true));
+  out.push_back(Button("cmdFstPstn", "元の位置に戻す", {1680, 4350, 1575, 375}, mint, true));
+}
+
+// Hidden working captions, buttons pressed from code, the refresh timers, and
+// the text fields that are the window's variables and its 31 settings.
+void AddHiddenControls(std::vector<Control>& out) {
+  out.push_back(Hidden("lblC", ControlKind::kLabel, "C"));
+  out.push_back(Hidden("lblD", ControlKind::kLabel, "D"));
+  out.push_back(Hidden("lblDs", ControlKind::kLabel, "DS"));
+  out.push_back(Hidden("lblMClr", ControlKind::kLabel));
+  for (const char* button : {"cmdSave", "cmdReset", "cmdClose", "Command1", "Command2"}) {
+    out.push_back(Hidden(button, ControlKind::kButton, button));
+  }
+  for (const char* timer : {"TmrNN", "TmrRN", "TmrNP", "TmrRP", "TmrRS"}) {
+    out.push_back(Timer(timer));
+  }
+  for (const char* field : {"OsVer", "UName", "CDir", "Fil", "txtYY", "txtMM", "txtDD", "txtFDay",
+                            "txtYY2", "txtMM2", "txtAll", "txtAge"}) {
+    out.push_back(Hidden(field, ControlKind::kTextField));
+  }
+  for (const StoreField& field : kStoreFields) {
+    out.push_back(Hidden(std::string(field.name), ControlKind::kTextField));
+  }
+}
+
 }  // namespace
 
 ui::FormWindow MainWindowFrame() {
@@ -99,85 +191,12 @@ ui::FormWindow MainWindowFrame() {
 std::vector<Control> MainWindowDesign() {
   std::vector<Control> out;
   out.reserve(160);
-  const Font caption_font = Gothic(9.75f, true);
-  const Font amount_font = Gothic(8.25f, false);
-
-  // Clock: face pictures under the hands.
-  out.push_back(Picture("ClockBk", {840, 30, 1125, 1125}, "clock_face", true, true));
-  out.push_back(Picture("ClockImage", {840, 30, 1125, 1125}, "", true, true));
-  out.push_back(Line("LineH", 1395, 315, 595, Rgb(105, 105, 105), 3));
-  out.push_back(Line("LineM", 1395, 240, 600, Rgb(143, 143, 143), 2));
-  out.push_back(Line("LineS", 1395, 255, 595, Rgb(238, 72, 101), 1));
-
-  // Moon: thirty stacked phase pictures, at most one shown, the age above them.
-  for (int age = 0; age < 30; ++age) {
-    std::string resource = "moon/mp";
-    if (age < 10) resource += '0';
-    resource += std::to_string(age);
-    out.push_back(
-        ui::MakePicture("Mp" + std::to_string(age), {2520, 300, 795, 795}, resource, true, false));
-  }
-  out.push_back(Label("lblMAge", "", {3030, 840, 255, 255}, Alignment::kRight,
-                      Font{"Palatino Linotype", 9.75f, true, false}, Rgb(255, 255, 192)));
-
-  out.push_back(Label("lblDate", "", {2190, 75, 1455, 255}, Alignment::kCentre, caption_font));
-  out.push_back(
-      Label("lblTime", "Time", {360, 600, 2175, 495}, Alignment::kCentre, Gothic(24, true)));
-
-  // Meter rows, top to bottom; the disk rows at the page-file-shown layout.
-  AddBarRow(out, "PrscrTime", "CpuI", "PrscrTotal", 1320);
-  AddBarRow(out, "RamT", "MemI", "RamTotal", 1920);
-  AddBarRow(out, "PFT", "PFI", "PFTotal", 2520);
-  AddBarRow(out, "DiskTime", "DscI", "DiskTotal", 3120);
-  AddBarRow(out, "DSpce", "DspI", "DSTotal", 3720);
-
-  out.push_back(Label("Label1", "CPU", {120, 1365, 615, 255}, Alignment::kCentre, caption_font));
-  out.push_back(Label("Label2", "RAM", {120, 1965, 615, 255}, Alignment::kCentre, caption_font));
-  out.push_back(
-      Label("Label7", "Page File", {120, 2415, 615, 375}, Alignment::kCentre, caption_font));
-  out.push_back(Label("Label3", "DISK", {120, 3165, 615, 255}, Alignment::kCentre, caption_font));
-  out.push_back(
-      Label("Label4", "空き　領域", {120, 3660, 615, 375}, Alignment::kCentre, caption_font));
-
-  out.push_back(Label("lblCPer", "", {2640, 1605, 615, 255}, Alignment::kRight, caption_font));
-  out.push_back(Label("lblRPer", "", {2640, 2205, 615, 255}, Alignment::kRight, caption_font));
-  out.push_back(Label("lblPFPer", "", {2640, 2805, 615, 255}, Alignment::kRight, caption_font));
-  out.push_back(Label("lblDPer", "", {2640, 3405, 615, 255}, Alignment::kRight, caption_font));
-  out.push_back(Label("lblDSPer", "", {2640, 4005, 615, 255}, Alignment::kRight, caption_font));
-
-  out.push_back(Label("lblRamT", "", {720, 2205, 855, 255}, Alignment::kRight, amount_font));
-  out.push_back(Label("Label5", "/", {1620, 2205, 135, 255}, Alignment::kCentre, amount_font));
-  out.push_back(Label("lblRTotal", "", {1800, 2205, 1095, 255}, Alignment::kLeft, amount_font));
-  out.push_back(Label("lblPTime", "", {720, 2805, 855, 255}, Alignment::kRight, amount_font));
-  out.push_back(Label("Label8", "/", {1620, 2805, 135, 255}, Alignment::kCentre, amount_font));
-  out.push_back(Label("lblPTotal", "", {1800, 2805, 975, 255}, Alignment::kLeft, amount_font));
-
-  // Position strip, below the bottom edge until editing uncovers it.
-  out.push_back(Picture("PstnMove", {360, 4305, 480, 480}, "grip", true, true));
-  const Colour mint = Rgb(182, 252, 204);
-  out.push_back(Button("cmdPstnSave", "決定", {960, 4350, 615, 375}, mint, true));
-  out.push_back(Button("cmdFstPstn", "元の位置に戻す", {1680, 4350, 1575, 375}, mint, true));
-
-  // Hidden working captions and buttons pressed from code.
-  out.push_back(Hidden("lblC", ControlKind::kLabel, "C"));
-  out.push_back(Hidden("lblD", ControlKind::kLabel, "D"));
-  out.push_back(Hidden("lblDs", ControlKind::kLabel, "DS"));
-  out.push_back(Hidden("lblMClr", ControlKind::kLabel));
-  for (const char* button : {"cmdSave", "cmdReset", "cmdClose", "Command1", "Command2"}) {
-    out.push_back(Hidden(button, ControlKind::kButton, button));
-  }
-  for (const char* timer : {"TmrNN", "TmrRN", "TmrNP", "TmrRP", "TmrRS"}) {
-    out.push_back(Timer(timer));
-  }
-
-  // Hidden text fields: the window's variables and the 31 settings.
-  for (const char* field : {"OsVer", "UName", "CDir", "Fil", "txtYY", "txtMM", "txtDD", "txtFDay",
-                            "txtYY2", "txtMM2", "txtAll", "txtAge"}) {
-    out.push_back(Hidden(field, ControlKind::kTextField));
-  }
-  for (const StoreField& field : kStoreFields) {
-    out.push_back(Hidden(std::string(field.name), ControlKind::kTextField));
-  }
+  AddAnalogClock(out);
+  AddMoon(out);
+  AddDateAndTime(out);
+  AddMeterRows(out);
+  AddPositionStrip(out);
+  AddHiddenControls(out);
   return out;
 }
 

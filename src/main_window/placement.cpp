@@ -96,13 +96,16 @@ void MainWindow::cmdFstPstn_Click() {
   SetHeightForSwitch(form_, Text("PFVw"), kRowsShownHeight, kRowsHiddenHeightAfterEditing);
 }
 
-void MainWindow::Command1_Click() {
+void MainWindow::Command1_Click() { ShowPageFileLayout(); }
+void MainWindow::Command2_Click() { HidePageFileLayout(); }
+
+void MainWindow::ShowPageFileLayout() {
   MoveRows(form_, true);
   SetPageFileRowVisible(form_, true);
   form_.SetWindowHeight(kRowsShownHeight);
 }
 
-void MainWindow::Command2_Click() {
+void MainWindow::HidePageFileLayout() {
   SetPageFileRowVisible(form_, false);
   MoveRows(form_, false);
   form_.SetWindowHeight(kRowsHiddenHeight);

@@ -34,37 +34,60 @@ void MainWindow::RefreshMemoryTotals() {
 }
 
 void MainWindow::Form_Load() {
-  if (platform_.system.AnotherInstanceRunning()) {
-    platform_.messages.Show("既に起動されています。", kMessageTitle);
-    ended_ = true;
-    platform_.process.Quit();
-    return;
-  }
+  if (RefuseSecondInstance()) return;
+  PrepareHiddenWindow();
+  ShowStartDateAndTime();
+  if (!ReadWindowsVersion()) return;  // the window stays hidden and no icon is added
+  AddTrayIcon();
+  GatherUserFacts();
+  ApplyStoreOrDefaults();
+}
 
+bool MainWindow::RefuseSecondInstance() {
+  if (!platform_.system.AnotherInstanceRunning()) return false;
+  platform_.messages.Show("既に起動されています。", kMessageTitle);
+  ended_ = true;
+  platform_.process.Quit();
+  return true;
+}
+
+// Hidden, at its start size, transparent in the start key; the analog clock
+// hidden until the settings choose it.
+void MainWindow::PrepareHiddenWindow() {
   form_.SetWindowVisible(false);
   form_.SetWindowHeight(kStartHeight);
   form_.SetWindowWidth(kStartWidth);
   form_.SetWindowBack(kStartColourKey);
   form_.SetColourKey(kStartColourKey);
-
   form_.SetVisible({&C("LineM"), &C("LineH"), &C("LineS"), &C("ClockBk"), &C("ClockImage")}, false);
+}
 
+void MainWindow::ShowStartDateAndTime() {
   const platform::LocalTime now = platform_.clock.Now();
   WriteDateFields(now);
   SetText("txtFDay", std::to_string(now.day));
   form_.SetCaption(C("lblDate"), platform_.clock.ShortDate(now));
   form_.SetCaption(C("lblTime"), platform_.clock.LongTime(now));
+}
 
+bool MainWindow::ReadWindowsVersion() {
   const std::optional<platform::WindowsVersion> version = platform_.system.Version();
-  if (!version) return;  // the window stays hidden and no icon is added
+  if (!version) return false;
   SetText("OsVer", std::to_string(version->major) + "." + std::to_string(version->minor));
+  return true;
+}
 
+void MainWindow::AddTrayIcon() {
   const std::string tip = cp932::FromUtf8("TavoroⅡ");
   tray_.tip.fill('\0');
   std::copy_n(tip.begin(), std::min(tip.size(), tray_.tip.size() - 1), tray_.tip.begin());
   platform_.tray.Notify(platform::TrayCommand::kAdd, tray_);
   tray_added_ = true;
+}
 
+// The start-up directory and its data folder, the user, the memory totals
+// and the store's path.
+void MainWindow::GatherUserFacts() {
   SetText("CDir", platform_.system.CurrentDirectory());
   const std::string folder = Text("CDir") + "\\UsrData";
   if (!platform_.store.Exists(folder)) platform_.store.CreateFolder(folder);
@@ -76,7 +99,9 @@ void MainWindow::Form_Load() {
   RefreshMemoryTotals();
 
   if (Text("Fil").empty()) SetText("Fil", folder + "\\" + Text("UName") + ".qmx");
+}
 
+void MainWindow::ApplyStoreOrDefaults() {
   // A store that cannot be opened or measured counts as holding no record, so
   // start-up always ends with the window shown.
   record_count_ = 0;
