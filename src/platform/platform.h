@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/memory_blocks.h"
 #include "platform/message_pump.h"
+#include "platform/pickers.h"
 #include "platform/pictures.h"
 #include "platform/popup_menus.h"
 #include "platform/shell.h"
@@ -31,6 +32,7 @@ struct Platform {
   MemoryBlocks& memory;
   MessagePump& pump;
   PopupMenus& popups;
+  Pickers& pickers;
 };
 
 }  // namespace kelvara::platform

@@ -42,7 +42,7 @@ std::string Two(int n) {
 
 FakePlatform::FakePlatform()
     : platform_{*this, *this, *this, *this, *this, *this, *this,
-                *this, *this, *this, *this, *this, *this} {}
+                *this, *this, *this, *this, *this, *this, *this} {}
 
 std::vector<std::string> FakePlatform::CallsStartingWith(const std::string& prefix) const {
   std::vector<std::string> out;
@@ -210,6 +210,43 @@ std::optional<std::string> FakePlatform::Popup(std::string_view owner, const ui:
   std::string choice = popup_choices.front();
   popup_choices.erase(popup_choices.begin());
   return choice;
+}
+
+namespace {
+
+// The first scripted answer, taken from the list; none when it is empty.
+template <typename T>
+std::optional<T> TakeFirst(std::vector<T>& answers) {
+  if (answers.empty()) return std::nullopt;
+  T answer = std::move(answers.front());
+  answers.erase(answers.begin());
+  return answer;
+}
+
+std::string Flag(const std::optional<bool>& value) { return value ? (*value ? "1" : "0") : "-"; }
+
+}  // namespace
+
+std::uint32_t FakePlatform::PickColour(std::string_view owner, std::uint32_t initial) {
+  calls.push_back("Pickers.Colour owner=" + Owner(owner) + " initial=" + std::to_string(initial));
+  return TakeFirst(colour_choices).value_or(initial);
+}
+
+std::string FakePlatform::PickFile(std::string_view owner, std::string_view filter,
+                                   int filter_index, std::string_view folder) {
+  calls.push_back("Pickers.File owner=" + Owner(owner) + " filter=" + std::string(filter) +
+                  " index=" + std::to_string(filter_index) + " folder=" + std::string(folder));
+  return TakeFirst(file_choices).value_or("");
+}
+
+std::optional<platform::FontChoice> FakePlatform::PickFont(std::string_view owner,
+                                                           const platform::FontPreset& preset) {
+  std::string size = std::to_string(preset.size);
+  size.erase(size.find_last_not_of('0') + 1);
+  if (!size.empty() && size.back() == '.') size.pop_back();
+  calls.push_back("Pickers.Font owner=" + Owner(owner) + " name=" + preset.name + " size=" + size +
+                  " bold=" + Flag(preset.bold) + " italic=" + Flag(preset.italic));
+  return TakeFirst(font_choices);
 }
 
 platform::CounterSnapshot Counters(std::optional<double> free_space,

@@ -24,7 +24,8 @@ class FakePlatform final : public platform::Clock,
                            public platform::Clipboard,
                            public platform::MemoryBlocks,
                            public platform::MessagePump,
-                           public platform::PopupMenus {
+                           public platform::PopupMenus,
+                           public platform::Pickers {
  public:
   FakePlatform();
 
@@ -55,6 +56,10 @@ class FakePlatform final : public platform::Clock,
   std::function<void()> on_pump;
   // The user's choices in the next popups, first first; none left: dismissed.
   std::vector<std::string> popup_choices;
+  // The user's answers in the next pickers, first first; none left: cancelled.
+  std::vector<std::uint32_t> colour_choices;
+  std::vector<std::string> file_choices;
+  std::vector<platform::FontChoice> font_choices;
 
   // --- What the program did --------------------------------------------
   std::vector<std::string> calls;
@@ -113,6 +118,12 @@ class FakePlatform final : public platform::Clock,
   void RunPending() override;
   // PopupMenus
   std::optional<std::string> Popup(std::string_view owner, const ui::MenuItem& root) override;
+  // Pickers
+  std::uint32_t PickColour(std::string_view owner, std::uint32_t initial) override;
+  std::string PickFile(std::string_view owner, std::string_view filter, int filter_index,
+                       std::string_view folder) override;
+  std::optional<platform::FontChoice> PickFont(std::string_view owner,
+                                               const platform::FontPreset& preset) override;
 
  private:
   platform::Platform platform_;
