@@ -126,7 +126,7 @@ class FormObserver {
 };
 
 // A window as data: its own properties and its controls, bottom of the
-// stacking order first. Controls never move in memory after construction, so
+// stacking order first. The table's order is also the Tab order. Controls never move in memory after construction, so
 // the behaviour may keep references to them.
 class Form {
  public:

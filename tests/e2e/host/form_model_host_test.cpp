@@ -285,6 +285,13 @@ TEST_F(FormModelHostTest, TypingPassesTheKeyFilterOrChangesNothing) {
   SendMessageW(days, WM_PASTE, 0, 0);
   EXPECT_EQ(TextOf(days), L"1274");
   EXPECT_EQ(form_["txtDays"].caption, "1274");
+
+  // A locked field shows its text and takes nothing.
+  form_.SetLocked(form_["txtDays"], true);
+  EXPECT_NE(GetWindowLongPtrW(days, GWL_STYLE) & ES_READONLY, 0);
+  SendMessageW(days, WM_CHAR, L'5', 1);
+  SendMessageW(days, WM_PASTE, 0, 0);
+  EXPECT_EQ(TextOf(days), L"1274");
 }
 
 // The window's client area as the screen shows it.
