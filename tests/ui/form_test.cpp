@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,292 +14,129 @@ namespace kelvara::ui {
 namespace {
 
 using Strings = std::vector<std::string>;
-
 const Font kFont{kGothicFont, 9, false, false};
 
-std::vector<Control> Design() {
-  std::vector<Control> rows = {
-      MakeFrame("fraOuter", "表示", {600, 300, 4000, 3000}, kFont),
-      MakeComboBox("cboLoose", "", {120, 3600, 1500, 300}, kFont, {"一", "二", "三"}),
-      MakeShape("shpOrphan", {90, 90, 100, 100}, 0),
-      MakeFrame("fraA", "", {100, 200, 1000, 1000}, kFont),
-      MakeFrame("fraB", "", {10, 20, 500, 500}, kFont),
-  };
-  rows[2].container = "fraMissing";
-  rows[3].container = "fraB";  // each in the other: one of them must give way
-  rows[4].container = "fraA";
-  for (Control& c :
-       Within("fraOuter", {MakeFrame("fraInner", "時計", {300, 450, 2000, 1500}, kFont),
-                           MakeTextField("txtDays", "7", {2400, 300, 1200, 300}, kFont),
-                           MakeLine("linRule", 0, 15, 600, 15, 0)})) {
-    rows.push_back(std::move(c));
-  }
-  for (Control& c :
-       Within("fraInner",
-              {MakeCheckBox("chkSeconds", "秒", {120, 240, 1200, 300}, kFont),
-               MakeLabel("lblNote", "注", {120, 600, 900, 255}, Alignment::kLeft, kFont, 0),
-               MakePicture("imgIn", {0, 0, 10, 10}, "", false)})) {
-    rows.push_back(std::move(c));
-  }
-  rows.push_back(MakeLabel("lblInLabel", "", {5, 5, 5, 5}, Alignment::kLeft, kFont, 0));
-  rows.back().container = "lblNote";  // not a frame: it lies on the window
-  return rows;
+Control In(const char* frame, Control c) {
+  c.container = frame;
+  return c;
 }
 
-FormWindow Window() {
-  FormWindow w;
-  w.back = Rgb(255, 255, 255);
-  return w;
-}
-
-// Every notification and event, in order.
-class Log final : public FormObserver {
- public:
-  explicit Log(Form& form) {
+class FormTest : public ::testing::Test, public FormObserver {
+ protected:
+  FormTest() {
     form.Subscribe(this);
-    for (const Control& c : form.controls()) {
-      Control& control = form[c.name];
-      const std::string name = c.name;
-      control.on_click = [this, &control, name] {
-        lines.push_back(name + " click " + (control.checked ? "on" : "off"));
-      };
-      control.on_change = [this, &control, name] {
-        lines.push_back(name + " change " + control.caption);
-      };
-      control.on_select = [this, &control, name] {
-        lines.push_back(name + " select " + std::to_string(control.selected));
-      };
+    for (const Control& row : form.controls()) {
+      Control& c = form[row.name];
+      c.on_click = [this, &c] { log.push_back(c.name + " click " + (c.checked ? "on" : "off")); };
+      c.on_change = [this, &c] { log.push_back(c.name + " change " + c.caption); };
+      c.on_select = [this, &c] { log.push_back(c.name + " select " + c.caption); };
     }
   }
   void ControlChanged(const Form&, const Control& c, const Rect&) override {
-    lines.push_back(c.name + " changed");
+    log.push_back(c.name + " changed");
   }
-  void FormChanged(const Form&) override { lines.push_back("window changed"); }
+  void FormChanged(const Form&) override {}
 
-  Strings lines;
-};
-
-class FormTest : public ::testing::Test {
- protected:
-  Form form{"frmOption", Window(), Design()};
-  Log log{form};
+  Form form{"frmOption",
+            {.back = Rgb(255, 255, 255)},
+            {
+                MakeFrame("fraOuter", "表示", {600, 300, 4000, 3000}, kFont),
+                MakeComboBox("cboZone", "", {120, 3600, 1500, 300}, kFont, {"一", "二", "三"}),
+                In("fraB", MakeFrame("fraA", "", {100, 200, 1000, 1000}, kFont)),  // each in
+                In("fraA", MakeFrame("fraB", "", {10, 20, 500, 500}, kFont)),      // the other
+                In("cboZone", MakeLabel("lblLost", "", {5, 5, 5, 5}, Alignment::kLeft, kFont, 0)),
+                In("fraOuter", MakeFrame("fraInner", "時計", {300, 450, 2000, 1500}, kFont)),
+                In("fraOuter", MakeTextField("txtDays", "7", {2400, 300, 1200, 300}, kFont)),
+                In("fraInner", MakeCheckBox("chkSeconds", "秒", {120, 240, 1200, 300}, kFont)),
+            }};
+  Strings log;
 };
 
 TEST_F(FormTest, PlacesAddUpThroughEveryFrameAround) {
   const struct {
     const char* name;
     Rect window_rect;
-    std::string container;
   } cases[] = {
-      {"fraOuter", {600, 300, 4000, 3000}, ""},
-      {"fraInner", {900, 750, 2000, 1500}, "fraOuter"},
-      {"txtDays", {3000, 600, 1200, 300}, "fraOuter"},
-      {"chkSeconds", {1020, 990, 1200, 300}, "fraInner"},
-      {"lblNote", {1020, 1350, 900, 255}, "fraInner"},
-      {"cboLoose", {120, 3600, 1500, 300}, ""},
-      {"shpOrphan", {90, 90, 100, 100}, ""},
-      {"lblInLabel", {5, 5, 5, 5}, ""},
-      {"fraA", {100, 200, 1000, 1000}, ""},  // gave way: on the window
-      {"fraB", {110, 220, 500, 500}, "fraA"},
+      {"fraInner", {900, 750, 2000, 1500}},
+      {"txtDays", {3000, 600, 1200, 300}},
+      {"chkSeconds", {1020, 990, 1200, 300}},
+      {"cboZone", {120, 3600, 1500, 300}},
+      {"lblLost", {5, 5, 5, 5}},  // its container is no frame
+      {"fraA", {100, 200, 1000, 1000}},
+      {"fraB", {110, 220, 500, 500}},
   };
-  for (const auto& c : cases) {
-    const Control& control = form[c.name];
-    EXPECT_EQ(form.WindowRect(control), c.window_rect) << c.name;
-    const Control* container = form.Container(control);
-    EXPECT_EQ(container ? container->name : "", c.container) << c.name;
-  }
-  const Control& rule = form["linRule"];
-  EXPECT_EQ(form.OriginLeft(rule), 600);
-  EXPECT_EQ(form.OriginTop(rule), 300);
+  for (const auto& c : cases) EXPECT_EQ(form.WindowRect(form[c.name]), c.window_rect) << c.name;
+  EXPECT_EQ(form.OriginTop(form["chkSeconds"]), 750);
   EXPECT_TRUE(form.Holds(form["fraOuter"], form["chkSeconds"]));
   EXPECT_FALSE(form.Holds(form["fraInner"], form["txtDays"]));
-  EXPECT_FALSE(form.Holds(form["chkSeconds"], form["chkSeconds"]));
-  // Moving a frame moves what it holds.
   form.SetLeft(form["fraInner"], 0);
   EXPECT_EQ(form.WindowRect(form["chkSeconds"]).left, 720);
+  EXPECT_EQ(form.BackBehind(form["chkSeconds"]), Rgb(255, 255, 255));
+  form["fraOuter"].opaque = true;
+  EXPECT_EQ(form.BackBehind(form["chkSeconds"]), 0u);
 }
 
 TEST_F(FormTest, AHiddenOrDisabledFrameReachesEverythingInsideIt) {
-  const Strings all = {"fraOuter", "fraInner", "txtDays", "chkSeconds", "lblNote", "cboLoose"};
-  const struct {
-    const char* frame;
-    bool hide;
-    Strings out;  // the controls no longer shown (usable)
-  } cases[] = {
-      {"fraInner", true, {"fraInner", "chkSeconds", "lblNote"}},
-      {"fraOuter", true, {"fraOuter", "fraInner", "txtDays", "chkSeconds", "lblNote"}},
-      {"fraInner", false, {"fraInner", "chkSeconds", "lblNote"}},
-      {"fraOuter", false, {"fraOuter", "fraInner", "txtDays", "chkSeconds", "lblNote"}},
-  };
-  for (const auto& c : cases) {
-    Control& frame = form[c.frame];
-    c.hide ? form.SetVisible(frame, false) : form.SetEnabled(frame, false);
-    Strings out;
-    for (const std::string& name : all) {
-      const bool in = c.hide ? form.Shown(form[name]) : form.Usable(form[name]);
-      if (!in) out.push_back(name);
-    }
-    EXPECT_EQ(out, c.out) << c.frame << (c.hide ? " hidden" : " disabled");
-    // What the contents say of themselves is untouched, and comes back.
-    EXPECT_TRUE(form["chkSeconds"].visible && form["chkSeconds"].enabled);
-    c.hide ? form.SetVisible(frame, true) : form.SetEnabled(frame, true);
-    EXPECT_TRUE(form.Shown(form["chkSeconds"]) && form.Usable(form["chkSeconds"]));
-  }
-}
-
-TEST_F(FormTest, WhatShowsBehindIsTheNearestOpaqueFrameOrTheWindow) {
-  EXPECT_EQ(form.BackBehind(form["chkSeconds"]), Rgb(255, 255, 255));
-  Control& outer = form["fraOuter"];
-  outer.opaque = true;
-  outer.back = Rgb(1, 2, 3);
-  EXPECT_EQ(form.BackBehind(form["chkSeconds"]), Rgb(1, 2, 3));
-  EXPECT_EQ(form.BackBehind(outer), Rgb(255, 255, 255));
-}
-
-TEST_F(FormTest, SettersNotifyAndRunEventsOnlyOnARealChange) {
-  const struct {
-    const char* what;
-    void (*act)(Form&);
-    Strings lines;
-  } cases[] = {
-      {"same items",
-       [](Form& f) {
-         f.SetItems(f["cboLoose"], {"一", "二", "三"});
-       },
-       {}},
-      {"new items", [](Form& f) { f.SetItems(f["cboLoose"], {"一"}); }, {"cboLoose changed"}},
-      {"same choice", [](Form& f) { f.SetSelected(f["cboLoose"], -1); }, {}},
-      {"no such item", [](Form& f) { f.SetSelected(f["cboLoose"], 3); }, {}},
-      {"below the list", [](Form& f) { f.SetSelected(f["cboLoose"], -2); }, {}},
-      {"same text", [](Form& f) { f.SetCaption(f["txtDays"], "7"); }, {}},
-      {"new text",
-       [](Form& f) { f.SetCaption(f["txtDays"], "14"); },
-       {"txtDays changed", "txtDays change 14"}},
-      {"a label's text has no event",
-       [](Form& f) { f.SetCaption(f["lblNote"], "x"); },
-       {"lblNote changed"}},
-      {"same check", [](Form& f) { f.SetChecked(f["chkSeconds"], false); }, {}},
-      {"new check",
-       [](Form& f) { f.SetChecked(f["chkSeconds"], true); },
-       {"chkSeconds changed", "chkSeconds click on"}},
-      {"same lock", [](Form& f) { f.SetLocked(f["txtDays"], false); }, {}},
-      {"new lock", [](Form& f) { f.SetLocked(f["txtDays"], true); }, {"txtDays changed"}},
-  };
-  for (const auto& c : cases) {
-    log.lines.clear();
-    c.act(form);
-    EXPECT_EQ(log.lines, c.lines) << c.what;
-  }
-}
-
-TEST_F(FormTest, AChoiceSetsTheTextAndTypingLetsTheChoiceGo) {
-  Control& combo = form["cboLoose"];
-  const struct {
-    const char* what;
-    void (*act)(Form&, Control&);
-    int selected;
-    const char* caption;
-    Strings lines;
-  } steps[] = {
-      {"choose",
-       [](Form& f, Control& c) { f.SetSelected(c, 1); },
-       1,
-       "二",
-       {"cboLoose changed", "cboLoose select 1"}},
-      {"choose again", [](Form& f, Control& c) { f.SetSelected(c, 1); }, 1, "二", {}},
-      {"type",
-       [](Form& f, Control& c) { f.SetCaption(c, "二十"); },
-       -1,
-       "二十",
-       {"cboLoose changed", "cboLoose change 二十"}},
-      {"type an item's text: still no choice",
-       [](Form& f, Control& c) { f.SetCaption(c, "三"); },
-       -1,
-       "三",
-       {"cboLoose changed", "cboLoose change 三"}},
-      {"choose",
-       [](Form& f, Control& c) { f.SetSelected(c, 2); },
-       2,
-       "三",
-       {"cboLoose changed", "cboLoose select 2"}},
-      {"a list that keeps the text there keeps the choice",
-       [](Form& f, Control& c) {
-         f.SetItems(c, {"1", "2", "三", "4"});
-       },
-       2,
-       "三",
-       {"cboLoose changed"}},
-      {"a list that moves it lets the choice go, not the text",
-       [](Form& f, Control& c) { f.SetItems(c, {"三"}); },
-       -1,
-       "三",
-       {"cboLoose changed"}},
-      {"choose",
-       [](Form& f, Control& c) { f.SetSelected(c, 0); },
-       0,
-       "三",
-       {"cboLoose changed", "cboLoose select 0"}},
-      {"choose nothing: the text stays",
-       [](Form& f, Control& c) { f.SetSelected(c, -1); },
-       -1,
-       "三",
-       {"cboLoose changed"}},
-  };
-  for (const auto& s : steps) {
-    log.lines.clear();
-    s.act(form, combo);
-    EXPECT_EQ(combo.selected, s.selected) << s.what;
-    EXPECT_EQ(combo.caption, s.caption) << s.what;
-    EXPECT_EQ(log.lines, s.lines) << s.what;
-  }
-}
-
-TEST(FormDesignTest, AChoiceOfTheDesignShowsItsItemAndOneOutsideTheListIsNone) {
-  Form form("f", {},
-            {MakeComboBox("cboIn", "typed", {}, kFont, {"a", "b"}, 1),
-             MakeComboBox("cboOut", "typed", {}, kFont, {"a", "b"}, 2)});
-  EXPECT_EQ(form["cboIn"].caption, "b");
-  EXPECT_EQ(form["cboOut"].selected, -1);
-  EXPECT_EQ(form["cboOut"].caption, "typed");
-}
-
-TEST_F(FormTest, AClickTurnsACheckBoxOverBeforeItsHandlerLooks) {
-  Control& box = form["chkSeconds"];
-  form.Click(box);
-  form.Click(box);
-  EXPECT_EQ(log.lines, (Strings{"chkSeconds changed", "chkSeconds click on", "chkSeconds changed",
-                                "chkSeconds click off"}));
-  // Nothing clicks through a disabled or hidden frame.
-  log.lines.clear();
-  form.SetEnabled(form["fraOuter"], false);
-  form.Click(box);
-  form.SetEnabled(form["fraOuter"], true);
   form.SetVisible(form["fraInner"], false);
-  form.Click(box);
-  EXPECT_EQ(log.lines, (Strings{"fraOuter changed", "fraOuter changed", "fraInner changed"}));
-  EXPECT_FALSE(box.checked);
+  form.SetEnabled(form["fraOuter"], false);
+  EXPECT_FALSE(form.Shown(form["chkSeconds"]));
+  EXPECT_TRUE(form.Shown(form["txtDays"]));
+  EXPECT_FALSE(form.Usable(form["txtDays"]));
+  EXPECT_TRUE(form.Usable(form["cboZone"]));
+  EXPECT_TRUE(form["chkSeconds"].visible && form["txtDays"].enabled);  // their own stay
+  form.Click(form["chkSeconds"]);                                      // nothing clicks through
+  EXPECT_FALSE(form["chkSeconds"].checked);
+}
+
+TEST_F(FormTest, ValuesNotifyAndRunTheirEventsOnlyWhenTheyChange) {
+  Control &z = form["cboZone"], &d = form["txtDays"], &b = form["chkSeconds"];
+  const struct {
+    std::function<void()> act;
+    int selected;  // the drop-down's afterwards
+    Strings log;
+  } steps[] = {
+      {[&] { form.SetSelected(z, 1); }, 1, {"cboZone changed", "cboZone select 二"}},
+      {[&] { form.SetSelected(z, 1); }, 1, {}},
+      {[&] { form.SetSelected(z, 3); }, 1, {}},  // no such item
+      {[&] { form.SetCaption(z, "三"); }, -1, {"cboZone changed", "cboZone change 三"}},
+      {[&] { form.SetSelected(z, 2); }, 2, {"cboZone changed", "cboZone select 三"}},
+      {[&] {
+         form.SetItems(z, {"1", "2", "三"});
+       },
+       2,
+       {"cboZone changed"}},
+      {[&] { form.SetItems(z, {"三"}); }, -1, {"cboZone changed"}},  // the text stays
+      {[&] { form.SetCaption(d, "7"); }, -1, {}},
+      {[&] { form.SetCaption(d, "14"); }, -1, {"txtDays changed", "txtDays change 14"}},
+      {[&] { form.SetChecked(b, false); }, -1, {}},
+      {[&] { form.Click(b); }, -1, {"chkSeconds changed", "chkSeconds click on"}},
+      {[&] { form.SetChecked(b, false); }, -1, {"chkSeconds changed", "chkSeconds click off"}},
+  };
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    log.clear();
+    steps[i].act();
+    EXPECT_EQ(log, steps[i].log) << "step " << i;
+    EXPECT_EQ(z.selected, steps[i].selected) << "step " << i;
+  }
+  EXPECT_EQ(z.caption, "三");
+  // A design's choice shows its item; one outside the list is none.
+  Form design("f", {},
+              {MakeComboBox("a", "typed", {}, kFont, {"x", "y"}, 1),
+               MakeComboBox("b", "typed", {}, kFont, {"x", "y"}, 2)});
+  EXPECT_EQ(design["a"].caption, "y");
+  EXPECT_EQ(design["b"].selected, -1);
 }
 
 TEST_F(FormTest, TypedCharactersPassTheFilterOfAnUnlockedUsableField) {
-  Control& days = form["txtDays"];
-  days.key_filter = [](char32_t typed) { return typed >= U'0' && typed <= U'9'; };
-  const struct {
-    const char* field;
-    char32_t typed;
-    bool accepted;
-  } cases[] = {
-      {"txtDays", U'5', true},   {"txtDays", U'a', false}, {"txtDays", U'\b', false},
-      {"txtDays", U'５', false}, {"cboLoose", U'a', true}, {"cboLoose", U'\U0001F319', true},
-      {"lblNote", U'a', false},  // labels take no typing
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(form.Accepts(form[c.field], c.typed), c.accepted)
-        << c.field << " " << static_cast<unsigned>(c.typed);
-  }
-  form.SetLocked(form["cboLoose"], true);
-  EXPECT_FALSE(form.Accepts(form["cboLoose"], U'a'));
+  form["txtDays"].key_filter = [](char32_t typed) { return typed >= U'0' && typed <= U'9'; };
+  EXPECT_TRUE(form.Accepts(form["txtDays"], U'5'));
+  EXPECT_FALSE(form.Accepts(form["txtDays"], U'\b'));
+  EXPECT_TRUE(form.Accepts(form["cboZone"], U'a'));
+  EXPECT_FALSE(form.Accepts(form["fraInner"], U'a'));
+  form.SetLocked(form["cboZone"], true);
+  EXPECT_FALSE(form.Accepts(form["cboZone"], U'a'));
   form.SetEnabled(form["fraOuter"], false);
-  EXPECT_FALSE(form.Accepts(days, U'5'));
+  EXPECT_FALSE(form.Accepts(form["txtDays"], U'5'));
 }
 
 }  // namespace

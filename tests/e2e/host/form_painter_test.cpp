@@ -167,48 +167,6 @@ TEST_F(FormPainterTest, ALineRunsBetweenItsEnds) {
   EXPECT_EQ(canvas_.At(40, 20), kKey);
 }
 
-TEST_F(FormPainterTest, InsideFramesPlacesAddUpAndFillsLieBeneathWhatTheyHold) {
-  Control outer;
-  outer.name = "fraOuter";
-  outer.kind = ControlKind::kFrame;
-  outer.rect = {150, 0, 1200, 750};  // pixels 10 to 89 across
-  outer.opaque = true;
-  outer.back = kRed;
-  Control inner = outer;
-  inner.name = "fraInner";
-  inner.container = "fraOuter";
-  inner.rect = {150, 150, 600, 450};  // 20 to 59, 10 to 39
-  inner.back = kGreen;
-  Control bar = Shape({150, 150, 150, 150}, true, kBlue, kBlue);  // 30 to 39, 20 to 29
-  bar.container = "fraInner";
-  Control line = bar;
-  line.kind = ControlKind::kLine;
-  line.x1 = 0, line.y1 = 300, line.x2 = 150, line.y2 = 300;  // 20 to 30 along 30
-  line.fore = kBlue;
-  // The table's order of a frame and its contents does not matter.
-  const std::vector<std::vector<Control>> orders = {
-      {outer, inner, bar, line}, {bar, line, inner, outer}, {inner, bar, outer, line}};
-  for (const std::vector<Control>& order : orders) {
-    canvas_.Fill(kSentinel);
-    ui::Form form("f", Window(), order);
-    Paint(form);
-    const std::string which = order.front().name;
-    EXPECT_EQ(canvas_.At(12, 5), kRed) << which;
-    EXPECT_EQ(canvas_.At(21, 11), kGreen) << which;
-    EXPECT_EQ(canvas_.CountOther(kBlue, RECT{30, 20, 40, 30}, true), 0) << which;
-    EXPECT_EQ(canvas_.At(25, 30), kBlue) << which;
-    EXPECT_EQ(canvas_.At(25, 32), kGreen) << which;
-    EXPECT_EQ(canvas_.At(5, 5), kKey) << which;
-    EXPECT_EQ(canvas_.At(95, 55), kKey) << which;
-  }
-  // A hidden frame hides its fill and what it holds.
-  ui::Form form("f", Window(), orders[0]);
-  form.SetVisible(form["fraInner"], false);
-  Paint(form);
-  EXPECT_EQ(canvas_.At(35, 25), kRed);
-  EXPECT_EQ(canvas_.At(25, 30), kRed);
-}
-
 TEST_F(FormPainterTest, ACaptionStaysInsideItsLabel) {
   const ui::Rect rect{150, 150, 300, 300};  // pixels 10 to 29
   ui::Form form("f", Window(), {Label(rect, "WWWWWWWWWWWW", ui::Alignment::kLeft)});
