@@ -126,8 +126,9 @@ class FormObserver {
 };
 
 // A window as data: its own properties and its controls, bottom of the
-// stacking order first. The table's order is also the Tab order. Controls never move in memory after construction, so
-// the behaviour may keep references to them.
+// stacking order first; the table's order is also the Tab order. Controls
+// never move in memory after construction, so the behaviour may keep
+// references to them.
 class Form {
  public:
   Form(std::string name, FormWindow design, std::vector<Control> controls);
