@@ -17,12 +17,8 @@ constexpr float kButtonSize = 720;  // a 48 x 48 icon at its own size
 constexpr const char* kLabelFont = ui::kGothicFont;
 
 Control Button(const char* name, const char* picture, float left, float top) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kPicture;
-  c.rect = {left, top, kButtonSize, kButtonSize};
-  c.resource = std::string("launcher/") + picture;
-  return c;
+  return ui::MakePicture(name, {left, top, kButtonSize, kButtonSize},
+                         std::string("launcher/") + picture, false);
 }
 
 Control Label(const char* name, const char* caption, Rect rect, float size = 9.75f) {

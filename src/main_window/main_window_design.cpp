@@ -3,6 +3,7 @@
 #include "main_window/main_window.h"
 
 #include <string>
+#include <utility>
 
 #include "store/user_data_store.h"
 #include "ui/controls.h"
@@ -28,17 +29,6 @@ Control Label(const char* name, const char* caption, Rect rect, Alignment alignm
   return ui::MakeLabel(name, caption, rect, alignment, std::move(font), fore);
 }
 
-Control Shape(const char* name, Rect rect, bool filled) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kShape;
-  c.rect = rect;
-  c.filled = filled;
-  c.fore = kGrey;
-  c.back = kGrey;
-  return c;
-}
-
 Control Picture(const char* name, Rect rect, const char* resource, bool stretch, bool visible) {
   return ui::MakePicture(name, rect, resource, stretch, visible);
 }
@@ -47,42 +37,21 @@ Control Line(const char* name, float x, float y1, float y2, Colour colour, int w
   return ui::MakeLine(name, x, y1, x, y2, colour, width);
 }
 
-Control Button(const char* name, const char* caption, Rect rect, Colour back, bool visible) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kButton;
-  c.caption = caption;
-  c.rect = rect;
-  c.back = back;
-  c.opaque = true;
-  c.visible = visible;
-  c.font = Gothic(9, false);
-  return c;
-}
-
-Control Hidden(const std::string& name, ControlKind kind, const char* caption = "") {
-  Control c;
-  c.name = name;
-  c.kind = kind;
-  c.caption = caption;
+// Out of sight, right of the visible area.
+Control Hidden(Control c) {
   c.rect = {kOffscreen, 0, 615, 255};
   c.visible = false;
-  return c;
-}
-
-Control Timer(const char* name) {
-  Control c = Hidden(name, ControlKind::kTimer);
-  c.enabled = false;
-  c.interval = 0;
   return c;
 }
 
 // One meter row: the bar, its picture twin above it, then the frame.
 void AddBarRow(std::vector<Control>& out, const char* bar, const char* picture, const char* frame,
                float top) {
-  out.push_back(Shape(bar, {kBarLeft, top, 0, 255}, true));
+  out.push_back(ui::MakeShape(bar, {kBarLeft, top, 0, 255}, kGrey, kGrey));
   out.push_back(Picture(picture, {kBarLeft, top, 0, 255}, "", true, true));
-  out.push_back(Shape(frame, {kBarLeft, top, kBarFullWidth, 255}, false));
+  Control outline = ui::MakeShape(frame, {kBarLeft, top, kBarFullWidth, 255}, kGrey);
+  outline.back = kGrey;
+  out.push_back(std::move(outline));
 }
 
 const Font kCaptionFont = Gothic(9.75f, true);
@@ -151,29 +120,31 @@ void AddMeterRows(std::vector<Control>& out) {
 void AddPositionStrip(std::vector<Control>& out) {
   out.push_back(Picture("PstnMove", {360, 4305, 480, 480}, "grip", true, true));
   const Colour mint = Rgb(182, 252, 204);
-  out.push_back(Button("cmdPstnSave", "決定", {960, 4350, 615, 375}, mint, true));
-  out.push_back(Button("cmdFstPstn", "元の位置に戻す", {1680, 4350, 1575, 375}, mint, true));
+  out.push_back(
+      ui::MakeButton("cmdPstnSave", "決定", {960, 4350, 615, 375}, Gothic(9, false), mint));
+  out.push_back(ui::MakeButton("cmdFstPstn", "元の位置に戻す", {1680, 4350, 1575, 375},
+                               Gothic(9, false), mint));
 }
 
 // Hidden working captions, buttons pressed from code, the refresh timers, and
 // the text fields that are the window's variables and its 31 settings.
 void AddHiddenControls(std::vector<Control>& out) {
-  out.push_back(Hidden("lblC", ControlKind::kLabel, "C"));
-  out.push_back(Hidden("lblD", ControlKind::kLabel, "D"));
-  out.push_back(Hidden("lblDs", ControlKind::kLabel, "DS"));
-  out.push_back(Hidden("lblMClr", ControlKind::kLabel));
+  for (const auto& [name, caption] :
+       {std::pair{"lblC", "C"}, {"lblD", "D"}, {"lblDs", "DS"}, {"lblMClr", ""}}) {
+    out.push_back(Hidden(ui::MakeLabel(name, caption, {}, Alignment::kLeft, {}, 0)));
+  }
   for (const char* button : {"cmdSave", "cmdReset", "cmdClose", "Command1", "Command2"}) {
-    out.push_back(Hidden(button, ControlKind::kButton, button));
+    out.push_back(Hidden(ui::MakeButton(button, button, {}, {})));
   }
   for (const char* timer : {"TmrNN", "TmrRN", "TmrNP", "TmrRP", "TmrRS"}) {
-    out.push_back(Timer(timer));
+    out.push_back(Hidden(ui::MakeTimer(timer, 0, false)));
   }
   for (const char* field : {"OsVer", "UName", "CDir", "Fil", "txtYY", "txtMM", "txtDD", "txtFDay",
                             "txtYY2", "txtMM2", "txtAll", "txtAge"}) {
-    out.push_back(Hidden(field, ControlKind::kTextField));
+    out.push_back(Hidden(ui::MakeHiddenField(field)));
   }
   for (const StoreField& field : kStoreFields) {
-    out.push_back(Hidden(std::string(field.name), ControlKind::kTextField));
+    out.push_back(Hidden(ui::MakeHiddenField(std::string(field.name))));
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "program/window_names.h"
 #include "text/number_text.h"
+#include "ui/controls.h"
 
 namespace kelvara {
 namespace {
@@ -21,11 +22,8 @@ ui::FormWindow Frame() {
 }
 
 std::vector<ui::Control> Design() {
-  ui::Control size;  // holds the release size as text
-  size.name = "Mc";
-  size.caption = "Label1";
-  size.rect = {960, 1560, 2055, 255};
-  return {std::move(size)};
+  // Holds the release size as text.
+  return {ui::MakeLabel("Mc", "Label1", {960, 1560, 2055, 255}, ui::Alignment::kLeft, {}, 0)};
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "menu/menu_design.h"
 
+#include "ui/controls.h"
+
 #include <initializer_list>
 #include <utility>
 
@@ -26,16 +28,9 @@ ui::FormWindow MenuFormFrame() {
 }
 
 std::vector<ui::Control> MenuFormDesign() {
-  ui::Control version;
-  version.name = "OsVer";
-  version.kind = ui::ControlKind::kTextField;
-  version.visible = false;
-  ui::Control empty_bin;
-  empty_bin.name = "cmdRBinEmp";
-  empty_bin.kind = ui::ControlKind::kButton;
-  empty_bin.caption = "cmdRBinEmp";
+  ui::Control empty_bin = ui::MakeButton("cmdRBinEmp", "cmdRBinEmp", {}, {});
   empty_bin.visible = false;
-  return {std::move(version), std::move(empty_bin)};
+  return {ui::MakeHiddenField("OsVer"), std::move(empty_bin)};
 }
 
 MenuItem MenuTree() {

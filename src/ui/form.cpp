@@ -6,7 +6,15 @@
 namespace kelvara::ui {
 
 Form::Form(std::string name, FormWindow design, std::vector<Control> controls)
-    : name_(std::move(name)), controls_(std::move(controls)), window_(std::move(design)) {}
+    : name_(std::move(name)), controls_(std::move(controls)), window_(std::move(design)) {
+  ResolveContainers();
+  // A design naming an item it does not list chooses nothing; one it lists
+  // shows that item's text.
+  for (Control& c : controls_) {
+    if (c.selected < -1 || c.selected >= static_cast<int>(c.items.size())) c.selected = -1;
+    if (c.selected >= 0) c.caption = c.items[static_cast<std::size_t>(c.selected)];
+  }
+}
 
 const Control* Form::Find(std::string_view name) const {
   for (const Control& c : controls_) {
@@ -26,11 +34,12 @@ Control& Form::operator[](std::string_view name) {
 }
 
 template <typename T>
-void Form::Change(Control& c, T Control::*member, const T& value) {
-  if (c.*member == value) return;
+bool Form::Change(Control& c, T Control::*member, const T& value) {
+  if (c.*member == value) return false;
   const Rect before = c.rect;
   c.*member = value;
   Notify(c, before);
+  return true;
 }
 
 void Form::Notify(const Control& c, const Rect& before) {
@@ -39,12 +48,6 @@ void Form::Notify(const Control& c, const Rect& before) {
 
 void Form::NotifyWindow() {
   if (observer_ != nullptr) observer_->FormChanged(*this);
-}
-
-void Form::SetCaption(Control& c, std::string_view text) {
-  if (c.caption == text) return;
-  c.caption.assign(text);  // keeps its capacity: no allocation once a caption has grown
-  Notify(c, c.rect);
 }
 
 void Form::SetLeft(Control& c, float left) {
@@ -84,6 +87,14 @@ void Form::SetVisible(Control& c, bool visible) { Change(c, &Control::visible, v
 void Form::SetEnabled(Control& c, bool enabled) { Change(c, &Control::enabled, enabled); }
 void Form::SetPicture(Control& c, PictureId picture) { Change(c, &Control::picture, picture); }
 void Form::SetInterval(Control& c, int interval) { Change(c, &Control::interval, interval); }
+
+void Form::SetLocked(Control& c, bool locked) { Change(c, &Control::locked, locked); }
+
+void Form::SetChecked(Control& c, bool checked) {
+  if (Change(c, &Control::checked, checked) && c.kind == ControlKind::kCheckBox && c.on_click) {
+    c.on_click();
+  }
+}
 
 void Form::SetVisible(std::initializer_list<Control*> controls, bool visible) {
   for (Control* c : controls) SetVisible(*c, visible);

@@ -53,12 +53,14 @@ struct Rect {
 struct Control {
   std::string name;
   ControlKind kind = ControlKind::kLabel;
-  std::string caption;  // also the text of a text field
+  std::string caption;  // also the text of a text field and of a drop-down's edit part
   Rect rect;
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  Colour fore = 0;      // text, line or border colour
-  Colour back = 0;      // fill or background colour
-  bool opaque = false;  // labels: paint the background
+  Colour fore = 0;  // text, line or border colour
+  Colour back = 0;  // fill or background colour
+  // Labels and frames: paint the background. Buttons: graphical, drawn in
+  // `back`. Check boxes, text fields: their own colours instead of the usual.
+  bool opaque = false;
   bool filled = false;  // shapes
   Font font;
   Alignment alignment = Alignment::kLeft;
@@ -72,12 +74,32 @@ struct Control {
   // The mouse pointer over the control: one of the program's own cursors by
   // name ("hand"); empty for the window's usual arrow.
   std::string cursor;
+  // The frame this control lies in, by name; empty for the window itself.
+  // `rect` and the line ends are then relative to the frame's top-left
+  // corner. Read once, when the form is made.
+  std::string container;
 
-  // Event handlers the behaviour installs; the host calls them.
+  bool checked = false;  // check boxes
+  // Drop-downs: the list and the index of the chosen item, -1 for none.
+  // While an item is chosen the caption is its text.
+  std::vector<std::string> items;
+  int selected = -1;
+  // Text fields and drop-downs: the text shows but takes no typing.
+  bool locked = false;
+  // Text fields and drop-downs: asked about each typed character (a
+  // backspace too); false discards it.
+  std::function<bool(char32_t)> key_filter;
+
+  // Event handlers the behaviour installs; the host calls them. Check boxes
+  // see their new state in `on_click`.
   std::function<void()> on_click;
   std::function<void()> on_timer;
   std::function<void(int button, int shift, float x, float y)> on_mouse_down;
   std::function<void(int button, int shift, float x, float y)> on_mouse_move;
+  // The text of a text field or a drop-down changed, typed or set.
+  std::function<void()> on_change;
+  // A drop-down's item was chosen, from its list or by the behaviour.
+  std::function<void()> on_select;
 };
 
 class Form;
@@ -104,8 +126,9 @@ class FormObserver {
 };
 
 // A window as data: its own properties and its controls, bottom of the
-// stacking order first. Controls never move in memory after construction, so
-// the behaviour may keep references to them.
+// stacking order first; the table's order is also the Tab order. Controls
+// never move in memory after construction, so the behaviour may keep
+// references to them.
 class Form {
  public:
   Form(std::string name, FormWindow design, std::vector<Control> controls);
@@ -120,10 +143,32 @@ class Form {
   Control& operator[](std::string_view name);
   const Control& operator[](std::string_view name) const;
   const Control* Find(std::string_view name) const;
+  // The control at a place in the table, as the host knows it.
+  Control& at(std::size_t index) { return controls_.at(index); }
 
   void Subscribe(FormObserver* observer) { observer_ = observer; }
 
-  // Setters notify only when the value really changes.
+  // Where a control lies. Containers that name no frame of this form, or
+  // that would contain themselves, count as the window.
+  const Control* Container(const Control& c) const;
+  // True when `outer` holds `inner`, directly or through other frames.
+  bool Holds(const Control& outer, const Control& inner) const;
+  // The control's rectangle relative to the window, whatever it lies in.
+  Rect WindowRect(const Control& c) const;
+  // Where the control's own coordinates start, relative to the window.
+  float OriginLeft(const Control& c) const;
+  float OriginTop(const Control& c) const;
+  // Visible (enabled), and so is every frame around it.
+  bool Shown(const Control& c) const;
+  bool Usable(const Control& c) const;
+  // What shows behind the control: the nearest opaque frame around it, or
+  // the window.
+  Colour BackBehind(const Control& c) const;
+
+  // Setters notify only when the value really changes. A change of a value
+  // the user could also change runs its event, whoever made it: the caption
+  // of a text field or a drop-down `on_change`, a check box `on_click`, a
+  // drop-down's chosen item `on_select`. Events run after the notification.
   void SetCaption(Control& c, std::string_view text);
   void SetLeft(Control& c, float left);
   void SetTop(Control& c, float top);
@@ -139,9 +184,22 @@ class Form {
   void SetInterval(Control& c, int interval);
   // Same visibility for several controls, in the order given.
   void SetVisible(std::initializer_list<Control*> controls, bool visible);
+  void SetChecked(Control& c, bool checked);
+  // A new list keeps the chosen index only while it still names the same
+  // text; otherwise nothing is chosen and the text stays.
+  void SetItems(Control& c, std::vector<std::string> items);
+  // Chooses an item, -1 for none (the text stays); an index outside the
+  // list changes nothing.
+  void SetSelected(Control& c, int index);
+  void SetLocked(Control& c, bool locked);
 
   // Runs a button's click handler at once, to completion.
   void Press(std::string_view button);
+  // The user clicked: a check box turns over, then its handler runs. Hidden
+  // or disabled controls take no clicks.
+  void Click(Control& c);
+  // Whether a character the user typed into the control goes in.
+  bool Accepts(const Control& c, char32_t typed) const;
 
   // The window itself.
   const FormWindow& window() const { return window_; }
@@ -158,12 +216,17 @@ class Form {
 
  private:
   template <typename T>
-  void Change(Control& c, T Control::*member, const T& value);
+  bool Change(Control& c, T Control::*member, const T& value);
   void Notify(const Control& c, const Rect& before);
   void NotifyWindow();
+  void ResolveContainers();
+  std::size_t IndexOf(const Control& c) const;
 
   std::string name_;
   std::vector<Control> controls_;
+  // Each control's container as an index into controls_, kNone for the window.
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::vector<std::size_t> containers_;
   FormWindow window_;
   FormObserver* observer_ = nullptr;
 };

@@ -12,7 +12,7 @@ bool Contains(const Rect& r, float x, float y) {
 const Control* ControlAt(const Form& form, float x, float y) {
   const auto& controls = form.controls();
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    if (it->visible && Contains(it->rect, x, y)) return &*it;
+    if (form.Shown(*it) && Contains(form.WindowRect(*it), x, y)) return &*it;
   }
   return nullptr;
 }

@@ -4,7 +4,7 @@
 
 namespace kelvara::ui {
 
-// The topmost visible control under a point of the form's client area, in
+// The topmost shown control under a point of the form's client area, in
 // twips, or none. Edges count as Windows counts them: the left and top edges
 // inside, the right and bottom edges outside. Lines have no area and take no
 // clicks.

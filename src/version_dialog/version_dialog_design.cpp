@@ -60,15 +60,8 @@ std::vector<Control> VersionDialogDesign() {
   overlay.cursor = "hand";
   out.push_back(std::move(overlay));
 
-  Control ok;
-  ok.name = "Command1";
-  ok.kind = ControlKind::kButton;
-  ok.caption = "O K";
-  ok.rect = {1800, 2520, 1095, 375};
-  ok.back = Rgb(224, 222, 224);
-  ok.opaque = true;
-  ok.font = {kGothic, 11.25f, false, false};
-  out.push_back(std::move(ok));
+  out.push_back(ui::MakeButton("Command1", "O K", {1800, 2520, 1095, 375},
+                               {kGothic, 11.25f, false, false}, Rgb(224, 222, 224)));
   return out;
 }
 

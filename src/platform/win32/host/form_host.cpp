@@ -91,7 +91,10 @@ bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
 
   scale_ = Scale(static_cast<int>(GetDpiForWindow(window_)));
   const std::size_t count = form_.controls().size();
-  natives_.Attach(window_, count);
+  natives_.Attach(window_, count, [this](std::size_t index, char32_t typed) {
+    // A detached window's typing reaches nobody.
+    return detached_ || form_.Accepts(form_.controls()[index], typed);
+  });
   painted_.assign(count, RECT{});
   timer_running_.assign(count, false);
   form_.Subscribe(this);
@@ -107,6 +110,12 @@ std::size_t FormHost::IndexOf(const ui::Control& c) const {
 void FormHost::ControlChanged(const ui::Form&, const ui::Control& control, const ui::Rect&) {
   if (window_ == nullptr) return;
   RealiseControl(IndexOf(control));
+  if (control.kind != ControlKind::kFrame) return;
+  // Where a frame is, and whether it shows and works, its contents follow.
+  const std::vector<ui::Control>& controls = form_.controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (form_.Holds(control, controls[i])) RealiseControl(i);
+  }
 }
 
 void FormHost::FormChanged(const ui::Form&) {
@@ -121,13 +130,14 @@ void FormHost::Invalidate(const RECT& r) {
 void FormHost::RealiseControl(std::size_t index) {
   if (index >= form_.controls().size()) return;
   const ui::Control& c = form_.controls()[index];
-  if (IsPainted(c.kind)) {
+  if (IsPainted(c.kind) || c.kind == ControlKind::kFrame) {
     // The old place and the new one: a move or a shrink leaves nothing behind.
-    const RECT now = PaintedBounds(scale_, c);
+    const RECT now = PaintedBounds(scale_, form_, c);
     Invalidate(painted_[index]);
     Invalidate(now);
     painted_[index] = now;
-  } else if (c.kind == ControlKind::kTimer) {
+  }
+  if (c.kind == ControlKind::kTimer) {
     RealiseTimer(index);
   } else if (IsNative(c.kind)) {
     natives_.Realise(form_, index, scale_);
@@ -148,7 +158,7 @@ void FormHost::RealiseTimer(std::size_t index) {
 
 void FormHost::RecomputeBounds() {
   for (std::size_t i = 0; i < painted_.size(); ++i) {
-    painted_[i] = PaintedBounds(scale_, form_.controls()[i]);
+    painted_[i] = PaintedBounds(scale_, form_, form_.controls()[i]);
   }
 }
 
@@ -293,14 +303,26 @@ void FormHost::OnTimer(UINT_PTR id) {
 
 void FormHost::OnCommand(UINT id, UINT code) {
   const std::optional<std::size_t> index = natives_.IndexOfId(id);
-  if (!index) return;
-  ui::Control& c = form_[form_.controls()[*index].name];
-  if (c.kind == ControlKind::kTextField) {
-    if (code != EN_CHANGE) return;
-    if (std::optional<std::string> text = natives_.TakeUserText(*index)) form_.SetCaption(c, *text);
-    return;
+  if (!index || natives_.Writing(*index)) return;
+  ui::Control& c = form_.at(*index);
+  switch (c.kind) {
+    case ControlKind::kTextField:
+    case ControlKind::kComboBox:
+      if (code == EN_CHANGE || code == CBN_EDITCHANGE) {
+        if (std::optional<std::string> text = natives_.TakeUserText(*index)) {
+          form_.SetCaption(c, *text);
+        }
+      } else if (code == CBN_SELCHANGE && c.kind == ControlKind::kComboBox) {
+        form_.SetSelected(c, natives_.TakeUserChoice(*index));
+      }
+      break;
+    case ControlKind::kButton:
+    case ControlKind::kCheckBox:
+      if (code == BN_CLICKED) form_.Click(c);
+      break;
+    default:
+      break;
   }
-  if (code == BN_CLICKED && c.on_click) c.on_click();
 }
 
 std::optional<std::size_t> FormHost::MouseTarget(POINT at) const {
@@ -308,8 +330,9 @@ std::optional<std::size_t> FormHost::MouseTarget(POINT at) const {
   // Top of the stacking order first; shapes and lines take no mouse events.
   for (std::size_t i = controls.size(); i-- > 0;) {
     const ui::Control& c = controls[i];
-    if (!c.visible || (c.kind != ControlKind::kLabel && c.kind != ControlKind::kPicture)) continue;
-    const RECT r = scale_.Rect(c.rect);
+    if (c.kind != ControlKind::kLabel && c.kind != ControlKind::kPicture) continue;
+    if (!form_.Shown(c) || !form_.Usable(c)) continue;
+    const RECT r = scale_.Rect(form_.WindowRect(c));
     if (PtInRect(&r, at) != FALSE) return i;
   }
   return std::nullopt;
@@ -331,7 +354,7 @@ void FormHost::OnMouseButton(UINT message, WPARAM w, LPARAM l) {
   }
   const ui::Control& c = form_.controls()[*target];
   if (!c.on_mouse_down) return;
-  const RECT r = scale_.Rect(c.rect);
+  const RECT r = scale_.Rect(form_.WindowRect(c));
   c.on_mouse_down(button, ShiftState(w), scale_.Twips(at.x - r.left), scale_.Twips(at.y - r.top));
 }
 
@@ -344,8 +367,7 @@ void FormHost::OnMouseUp(UINT message, WPARAM w, POINT at) {
   }
   // A click is the left button going down and up on the same control.
   if (message != WM_LBUTTONUP) return;
-  const ui::Control& c = form_.controls()[index];
-  if (c.on_click && MouseTarget(at) == index) c.on_click();
+  if (MouseTarget(at) == index) form_.Click(form_.at(index));
 }
 
 void FormHost::OnMouseMove(WPARAM w, LPARAM l) {
@@ -354,7 +376,7 @@ void FormHost::OnMouseMove(WPARAM w, LPARAM l) {
   if (!target) return;
   const ui::Control& c = form_.controls()[*target];
   if (!c.on_mouse_move) return;
-  const RECT r = scale_.Rect(c.rect);
+  const RECT r = scale_.Rect(form_.WindowRect(c));
   c.on_mouse_move(HeldButtons(w), ShiftState(w), scale_.Twips(at.x - r.left),
                   scale_.Twips(at.y - r.top));
 }

@@ -53,15 +53,18 @@ bool IsPainted(ControlKind kind) {
          kind == ControlKind::kPicture || kind == ControlKind::kLine;
 }
 
-RECT PaintedBounds(const Scale& scale, const ui::Control& c) {
-  if (!c.visible || !IsPainted(c.kind)) return RECT{};
+RECT PaintedBounds(const Scale& scale, const ui::Form& form, const ui::Control& c) {
+  const bool fill = c.kind == ControlKind::kFrame && c.opaque;
+  if ((!IsPainted(c.kind) && !fill) || !form.Shown(c)) return RECT{};
   if (c.kind == ControlKind::kLine) {
+    const float left = form.OriginLeft(c), top = form.OriginTop(c);
     const int reach = scale.FromDesignPx(std::max(c.line_width, 1)) + 1;
-    const int x1 = scale.Px(c.x1), y1 = scale.Px(c.y1), x2 = scale.Px(c.x2), y2 = scale.Px(c.y2);
+    const int x1 = scale.Px(left + c.x1), y1 = scale.Px(top + c.y1);
+    const int x2 = scale.Px(left + c.x2), y2 = scale.Px(top + c.y2);
     return RECT{std::min(x1, x2) - reach, std::min(y1, y2) - reach, std::max(x1, x2) + reach,
                 std::max(y1, y2) + reach};
   }
-  RECT r = scale.Rect(c.rect);
+  RECT r = scale.Rect(form.WindowRect(c));
   if (r.right <= r.left || r.bottom <= r.top) return RECT{};
   return r;
 }
@@ -70,21 +73,29 @@ void FormPainter::Paint(HDC dc, const Scale& scale, const ui::Form& form, const 
   SavedDc saved(dc);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   FillRect(dc, &area, gdi_.Brush(form.window().back));
+  filled_.assign(form.controls().size(), false);
   for (const ui::Control& c : form.controls()) {
-    if (!c.visible || !IsPainted(c.kind)) continue;
-    if (!Intersects(PaintedBounds(scale, c), area)) continue;
+    if (c.kind == ControlKind::kFrame) {
+      Fill(dc, scale, form, area, &c);
+      continue;
+    }
+    if (!IsPainted(c.kind)) continue;
+    const RECT bounds = PaintedBounds(scale, form, c);
+    if (!Intersects(bounds, area)) continue;
+    Fill(dc, scale, form, area, form.Container(c));
+    const RECT r = scale.Rect(form.WindowRect(c));
     switch (c.kind) {
       case ControlKind::kLabel:
-        Label(dc, scale, c);
+        Label(dc, scale, c, r);
         break;
       case ControlKind::kShape:
-        Shape(dc, scale, c);
+        Shape(dc, scale, c, r);
         break;
       case ControlKind::kPicture:
-        Picture(dc, scale, c);
+        Picture(dc, c, r);
         break;
       case ControlKind::kLine:
-        Line(dc, scale, c);
+        Line(dc, scale, form, c);
         break;
       default:
         break;
@@ -92,8 +103,19 @@ void FormPainter::Paint(HDC dc, const Scale& scale, const ui::Form& form, const 
   }
 }
 
-void FormPainter::Label(HDC dc, const Scale& scale, const ui::Control& c) {
-  const RECT r = scale.Rect(c.rect);
+void FormPainter::Fill(HDC dc, const Scale& scale, const ui::Form& form, const RECT& area,
+                       const ui::Control* frame) {
+  if (frame == nullptr) return;
+  const auto index = static_cast<std::size_t>(frame - form.controls().data());
+  if (filled_[index]) return;
+  filled_[index] = true;
+  // The frames around go down first.
+  Fill(dc, scale, form, area, form.Container(*frame));
+  const RECT bounds = PaintedBounds(scale, form, *frame);
+  if (Intersects(bounds, area)) FillRect(dc, &bounds, gdi_.Brush(frame->back));
+}
+
+void FormPainter::Label(HDC dc, const Scale& scale, const ui::Control& c, const RECT& r) {
   if (c.opaque) FillRect(dc, &r, gdi_.Brush(c.back));
   WidenInto(text_, c.caption);
   if (text_.empty()) return;
@@ -121,8 +143,7 @@ void FormPainter::Label(HDC dc, const Scale& scale, const ui::Control& c) {
   }
 }
 
-void FormPainter::Shape(HDC dc, const Scale& scale, const ui::Control& c) {
-  const RECT r = scale.Rect(c.rect);
+void FormPainter::Shape(HDC dc, const Scale& scale, const ui::Control& c, const RECT& r) {
   if (c.filled) FillRect(dc, &r, gdi_.Brush(c.back));
   // The border lies inside the shape, as wide as a design pixel.
   const int border = scale.FromDesignPx(1);
@@ -136,7 +157,7 @@ void FormPainter::Shape(HDC dc, const Scale& scale, const ui::Control& c) {
   for (const RECT& side : sides) FillRect(dc, &side, edge);
 }
 
-void FormPainter::Picture(HDC dc, const Scale& scale, const ui::Control& c) {
+void FormPainter::Picture(HDC dc, const ui::Control& c, const RECT& area) {
   HBITMAP bitmap = nullptr;
   if (c.picture != 0) {
     bitmap = pictures_.Bitmap(c.picture);
@@ -146,7 +167,6 @@ void FormPainter::Picture(HDC dc, const Scale& scale, const ui::Control& c) {
   if (bitmap == nullptr) return;
   const PictureSize size = BitmapSize(bitmap);
   if (size.width <= 0 || size.height <= 0) return;
-  const RECT area = scale.Rect(c.rect);
   RECT to = area;
   if (!c.stretch) {
     // At its own size from the top-left corner, cut off by the control.
@@ -158,10 +178,11 @@ void FormPainter::Picture(HDC dc, const Scale& scale, const ui::Control& c) {
   DrawPicture(dc, bitmap, size, to);
 }
 
-void FormPainter::Line(HDC dc, const Scale& scale, const ui::Control& c) {
+void FormPainter::Line(HDC dc, const Scale& scale, const ui::Form& form, const ui::Control& c) {
+  const float left = form.OriginLeft(c), top = form.OriginTop(c);
   SelectedObject pen(dc, gdi_.Pen(c.fore, scale.FromDesignPx(std::max(c.line_width, 1))));
-  MoveToEx(dc, scale.Px(c.x1), scale.Px(c.y1), nullptr);
-  LineTo(dc, scale.Px(c.x2), scale.Px(c.y2));
+  MoveToEx(dc, scale.Px(left + c.x1), scale.Px(top + c.y1), nullptr);
+  LineTo(dc, scale.Px(left + c.x2), scale.Px(top + c.y2));
 }
 
 }  // namespace kelvara::win32::host

@@ -16,11 +16,14 @@ namespace kelvara::win32::host {
 // The kinds the host paints itself; the others are native windows or nothing.
 bool IsPainted(ui::ControlKind kind);
 
-// The pixels a painted control may touch, empty when it touches none.
-RECT PaintedBounds(const Scale& scale, const ui::Control& control);
+// The pixels a painted control, or an opaque frame's fill, may touch; empty
+// when it touches none.
+RECT PaintedBounds(const Scale& scale, const ui::Form& form, const ui::Control& control);
 
 // Paints a form's background and its visible painted controls, bottom of the
-// stacking order first, into a DC. Only `area` is touched.
+// stacking order first, into a DC. Only `area` is touched. An opaque frame's
+// fill goes down at its own place in the order or just before the first
+// control it holds, whichever comes first.
 class FormPainter {
  public:
   FormPainter(GdiCache& gdi, Win32Pictures& pictures) : gdi_(gdi), pictures_(pictures) {}
@@ -28,16 +31,20 @@ class FormPainter {
   void Paint(HDC dc, const Scale& scale, const ui::Form& form, const RECT& area);
 
  private:
-  void Label(HDC dc, const Scale& scale, const ui::Control& c);
-  void Shape(HDC dc, const Scale& scale, const ui::Control& c);
-  void Picture(HDC dc, const Scale& scale, const ui::Control& c);
-  void Line(HDC dc, const Scale& scale, const ui::Control& c);
+  void Fill(HDC dc, const Scale& scale, const ui::Form& form, const RECT& area,
+            const ui::Control* frame);
+  void Label(HDC dc, const Scale& scale, const ui::Control& c, const RECT& r);
+  void Shape(HDC dc, const Scale& scale, const ui::Control& c, const RECT& r);
+  void Picture(HDC dc, const ui::Control& c, const RECT& r);
+  void Line(HDC dc, const Scale& scale, const ui::Form& form, const ui::Control& c);
 
   GdiCache& gdi_;
   Win32Pictures& pictures_;
   // Reused: captions repaint twice a second.
   std::wstring text_;
   std::vector<LineSpan> lines_;
+  // The frames whose fill this paint has put down, by index.
+  std::vector<bool> filled_;
 };
 
 }  // namespace kelvara::win32::host

@@ -1,5 +1,8 @@
 #include "platform/win32/host/native_controls.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/win32/text.h"
 
 namespace kelvara::win32::host {
@@ -22,21 +25,37 @@ ChildClass ClassOf(const ui::Control& c) {
       return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (c.opaque ? BS_OWNERDRAW : BS_PUSHBUTTON)),
               0};
     case ControlKind::kTextField:
-      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+      return {L"EDIT",
+              static_cast<DWORD>(WS_TABSTOP | ES_AUTOHSCROLL | (c.locked ? ES_READONLY : 0)),
+              WS_EX_CLIENTEDGE};
     case ControlKind::kCheckBox:
-      return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+      // The model owns the check mark: the box never turns it over itself.
+      return {L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0};
     case ControlKind::kComboBox:
-      return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+      return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
     default:
       return {L"BUTTON", BS_GROUPBOX, 0};
   }
 }
 
-RECT ChildRect(const ui::Control& c, const Scale& scale) {
-  RECT r = scale.Rect(c.rect);
+RECT ChildRect(const ui::Form& form, const ui::Control& c, const Scale& scale) {
+  RECT r = scale.Rect(form.WindowRect(c));
   if (c.kind == ControlKind::kComboBox) r.bottom += scale.FromDesignPx(kDropDownRoom);
   return r;
 }
+
+// Marks a child as being written by the host for as long as it lives.
+class WritingScope {
+ public:
+  explicit WritingScope(bool& writing) : writing_(writing), was_(std::exchange(writing, true)) {}
+  ~WritingScope() { writing_ = was_; }
+  WritingScope(const WritingScope&) = delete;
+  WritingScope& operator=(const WritingScope&) = delete;
+
+ private:
+  bool& writing_;
+  bool was_;
+};
 
 }  // namespace
 
@@ -46,8 +65,9 @@ bool IsNative(ControlKind kind) {
          kind == ControlKind::kFrame;
 }
 
-void NativeControls::Attach(HWND parent, std::size_t count) {
+void NativeControls::Attach(HWND parent, std::size_t count, Typing accepts) {
   parent_ = parent;
+  accepts_ = std::move(accepts);
   children_.clear();
   children_.resize(count);
 }
@@ -63,17 +83,47 @@ std::optional<std::size_t> NativeControls::IndexOfId(UINT id) const {
   return index;
 }
 
-void NativeControls::Create(const ui::Control& c, std::size_t index, const Scale& scale) {
+bool NativeControls::Writing(std::size_t index) const {
+  return index < children_.size() && children_[index].writing;
+}
+
+void NativeControls::Create(const ui::Form& form, const ui::Control& c, std::size_t index,
+                            const Scale& scale) {
   const ChildClass kind = ClassOf(c);
-  const RECT r = ChildRect(c, scale);
+  const RECT r = ChildRect(form, c, scale);
   Slot& child = children_[index];
-  child.text = c.caption;
+  // A drop-down's text goes in once its list is there.
+  const bool list = c.kind == ControlKind::kComboBox;
+  child.text = list ? std::string() : c.caption;
+  child.locked = c.kind == ControlKind::kTextField && c.locked;
   child.owner_drawn = c.kind == ControlKind::kButton && c.opaque;
   child.window = CreateWindowExW(
-      kind.ex_style, kind.name, Widen(c.caption).c_str(), WS_CHILD | WS_CLIPSIBLINGS | kind.style,
+      kind.ex_style, kind.name, Widen(child.text).c_str(), WS_CHILD | WS_CLIPSIBLINGS | kind.style,
       r.left, r.top, r.right - r.left, r.bottom - r.top, parent_,
       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstId + index)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent_, GWLP_HINSTANCE)), nullptr);
+  if (child.window == nullptr) return;
+  PlaceInTabOrder(index);
+  if (c.kind == ControlKind::kTextField) child.edit = child.window;
+  if (list) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(child.window, &info) != FALSE) child.edit = info.hwndItem;
+  }
+  if (child.edit != nullptr) WatchTyping(index);
+}
+
+void NativeControls::PlaceInTabOrder(std::size_t index) {
+  // Just below the nearest child made for a control earlier in the table.
+  HWND after = HWND_TOP;
+  for (std::size_t i = index; i-- > 0;) {
+    if (children_[i].window != nullptr) {
+      after = children_[i].window;
+      break;
+    }
+  }
+  SetWindowPos(children_[index].window, after, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void NativeControls::Realise(const ui::Form& form, std::size_t index, const Scale& scale) {
@@ -81,31 +131,102 @@ void NativeControls::Realise(const ui::Form& form, std::size_t index, const Scal
   const ui::Control& c = form.controls()[index];
   if (!IsNative(c.kind)) return;
   Slot& child = children_[index];
+  const bool shown = form.Shown(c);
   if (child.window == nullptr) {
-    if (!c.visible) return;
-    Create(c, index, scale);
+    if (!shown) return;
+    Create(form, c, index, scale);
     if (child.window == nullptr) return;
   }
-  if (child.text != c.caption) {
-    child.text = c.caption;
-    SetWindowTextW(child.window, Widen(c.caption).c_str());
-  }
+  WritingScope writing(child.writing);
   if (!child.font || !(child.font_spec == c.font) || child.font_dpi != scale.dpi()) {
     child.font = MakeFont(names_, c.font, scale.dpi());
     child.font_spec = c.font;
     child.font_dpi = scale.dpi();
     SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(child.font.get()), TRUE);
   }
-  const RECT r = ChildRect(c, scale);
+  const RECT r = ChildRect(form, c, scale);
   SetWindowPos(child.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  EnableWindow(child.window, c.enabled ? TRUE : FALSE);
-  ShowWindow(child.window, c.visible ? SW_SHOWNA : SW_HIDE);
+  WriteContent(c, child);
+  if (c.kind == ControlKind::kFrame) CutFrame(child, scale);
+  EnableWindow(child.window, form.Usable(c) ? TRUE : FALSE);
+  ShowWindow(child.window, shown ? SW_SHOWNA : SW_HIDE);
   InvalidateRect(child.window, nullptr, TRUE);
 }
 
 void NativeControls::RealiseAll(const ui::Form& form, const Scale& scale) {
   for (std::size_t i = 0; i < children_.size(); ++i) Realise(form, i, scale);
+}
+
+void NativeControls::WriteContent(const ui::Control& c, Slot& child) {
+  if (c.kind == ControlKind::kComboBox) {
+    WriteList(c, child);
+  } else if (child.text != c.caption) {
+    child.text = c.caption;
+    SetWindowTextW(child.window, Widen(c.caption).c_str());
+  }
+  if (c.kind == ControlKind::kCheckBox && child.checked != c.checked) {
+    child.checked = c.checked;
+    SendMessageW(child.window, BM_SETCHECK, c.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  if (child.edit != nullptr && child.locked != c.locked) {
+    child.locked = c.locked;
+    SendMessageW(child.edit, EM_SETREADONLY, c.locked ? TRUE : FALSE, 0);
+  }
+}
+
+void NativeControls::WriteList(const ui::Control& c, Slot& child) {
+  const HWND box = child.window;
+  // Choosing in the list rewrites the edit part; where the caret was stays.
+  DWORD start = 0, end = 0;
+  SendMessageW(box, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  bool rewrite = false;
+  if (child.items != c.items) {
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : c.items) {
+      SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    }
+    child.items = c.items;
+    child.selected = -1;
+    rewrite = true;
+  }
+  if (child.selected != c.selected) {
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(c.selected), 0);
+    child.selected = c.selected;
+    rewrite = true;
+  }
+  if (rewrite || child.text != c.caption) {
+    child.text = c.caption;
+    SetWindowTextW(box, Widen(c.caption).c_str());
+    SendMessageW(box, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+  }
+}
+
+void NativeControls::CutFrame(Slot& child, const Scale& scale) {
+  // The group box paints only its edge and caption; cut away its inside so
+  // that the form's own painting (labels, pictures, the fill) shows there
+  // and the mouse reaches it.
+  RECT client{};
+  GetClientRect(child.window, &client);
+  TEXTMETRICW metrics{};
+  {
+    WindowDc dc(child.window);
+    SelectedObject font(dc.get(), child.font.get());
+    GetTextMetricsW(dc.get(), &metrics);
+  }
+  const int edge = scale.FromDesignPx(2);
+  const int band = std::max<int>(metrics.tmHeight, edge) + scale.FromDesignPx(1);
+  if (child.ring.cx == client.right && child.ring.cy == client.bottom && child.band == band) return;
+  UniqueRegion ring(CreateRectRgn(0, 0, client.right, client.bottom));
+  if (client.right > 2 * edge && client.bottom > band + edge) {
+    UniqueRegion inside(CreateRectRgn(edge, band, client.right - edge, client.bottom - edge));
+    CombineRgn(ring.get(), ring.get(), inside.get(), RGN_DIFF);
+  }
+  // The window owns the region once it takes it.
+  if (SetWindowRgn(child.window, ring.get(), TRUE) != 0) ring.release();
+  child.ring = SIZE{client.right, client.bottom};
+  child.band = band;
 }
 
 std::optional<std::string> NativeControls::TakeUserText(std::size_t index) {
@@ -116,6 +237,14 @@ std::optional<std::string> NativeControls::TakeUserText(std::size_t index) {
   text.resize(static_cast<std::size_t>(GetWindowTextW(child.window, text.data(), length + 1)));
   child.text = Narrow(text);
   return child.text;
+}
+
+int NativeControls::TakeUserChoice(std::size_t index) {
+  if (index >= children_.size() || children_[index].window == nullptr) return -1;
+  Slot& child = children_[index];
+  const LRESULT chosen = SendMessageW(child.window, CB_GETCURSEL, 0, 0);
+  child.selected = chosen == CB_ERR ? -1 : static_cast<int>(chosen);
+  return child.selected;
 }
 
 bool NativeControls::DrawItem(const ui::Form& form, const DRAWITEMSTRUCT& item) {
@@ -147,12 +276,16 @@ bool NativeControls::DrawItem(const ui::Form& form, const DRAWITEMSTRUCT& item) 
 
 HBRUSH NativeControls::Colours(const ui::Form& form, HWND window, HDC dc) {
   const std::optional<std::size_t> index = IndexOfId(static_cast<UINT>(GetDlgCtrlID(window)));
-  if (!index) return nullptr;
+  if (!index || children_[*index].window != window) return nullptr;
   const ui::Control& c = form.controls()[*index];
-  if (!c.opaque) return nullptr;
+  ui::Colour back = c.back;
+  if (!c.opaque) {
+    if (c.kind != ControlKind::kCheckBox && c.kind != ControlKind::kFrame) return nullptr;
+    back = form.BackBehind(c);
+  }
   SetTextColor(dc, c.fore & 0xffffff);
-  SetBkColor(dc, c.back & 0xffffff);
-  return gdi_.Brush(c.back);
+  SetBkColor(dc, back & 0xffffff);
+  return gdi_.Brush(back);
 }
 
 }  // namespace kelvara::win32::host
