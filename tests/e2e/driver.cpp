@@ -118,10 +118,26 @@ void PrintWindow(HWND window) {
   std::printf("\n");
 }
 
+bool IsCheckBox(HWND child) {
+  if (ClassOf(child) != L"Button") return false;
+  const LONG_PTR type = GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
+}
+
+bool IsGroupBox(HWND child) {
+  return ClassOf(child) == L"Button" &&
+         (GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   std::printf("child class=");
   PrintUtf8(ClassOf(child));
-  std::printf(" visible=%d text=", IsWindowVisible(child) ? 1 : 0);
+  std::printf(" visible=%d enabled=%d", IsWindowVisible(child) ? 1 : 0,
+              IsWindowEnabled(child) ? 1 : 0);
+  if (IsCheckBox(child)) {
+    std::printf(" checked=%d", SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+  }
+  std::printf(" text=");
   PrintUtf8(TextOf(child));
   std::printf("\n");
   return TRUE;
@@ -196,6 +212,85 @@ int Press(HWND parent, const std::wstring& caption) {
   if (button == nullptr) return kMissing;
   PostMessageW(button, BM_CLICK, 0, 0);
   return kFound;
+}
+
+// The control a user's click at a point of a window's client area reaches:
+// the smallest shown child there, a frame's group box only around the rest.
+struct ChildSearch {
+  HWND parent;
+  POINT at;
+  HWND found = nullptr;
+  LONG area = 0;
+};
+
+BOOL CALLBACK SmallestChildAt(HWND child, LPARAM into) {
+  auto& search = *reinterpret_cast<ChildSearch*>(into);
+  if (!IsWindowVisible(child) || IsGroupBox(child) || GetParent(child) != search.parent) {
+    return TRUE;
+  }
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, search.parent, reinterpret_cast<POINT*>(&r), 2);
+  if (!PtInRect(&r, search.at)) return TRUE;
+  const LONG area = (r.right - r.left) * (r.bottom - r.top);
+  if (search.found == nullptr || area < search.area) {
+    search.found = child;
+    search.area = area;
+  }
+  return TRUE;
+}
+
+int ChildAt(HWND parent, int x, int y) {
+  ChildSearch search{parent, {x, y}};
+  EnumChildWindows(parent, SmallestChildAt, reinterpret_cast<LPARAM>(&search));
+  if (search.found == nullptr) return kMissing;
+  RECT r{};
+  GetWindowRect(search.found, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  std::printf("control=0x%llx rect=%ld,%ld,%ld,%ld\n",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(search.found)), r.left,
+              r.top, r.right - r.left, r.bottom - r.top);
+  PrintChild(search.found, 0);
+  return kFound;
+}
+
+// Chooses a drop-down's item by its text, as a choice from the list does.
+int Select(HWND combo, const std::wstring& item) {
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t text[256] = {};
+    if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) >= 255) continue;
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    if (item != text) continue;
+    SendMessageW(combo, CB_SETCURSEL, i, 0);
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return kFound;
+  }
+  return kMissing;
+}
+
+// Replaces a text box's (or a drop-down's) text by typing, one character
+// after the other, and waits until the box has taken them or `wait_ms`
+// passed; prints what it shows then. A box that refuses the characters
+// keeps its text.
+int Type(HWND box, const std::wstring& text, int wait_ms) {
+  HWND edit = box;
+  if (ClassOf(box) == L"ComboBox") edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
+  if (edit == nullptr) return kMissing;
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  if (text.empty()) PostMessageW(edit, WM_CHAR, VK_BACK, 1);
+  for (wchar_t ch : text) PostMessageW(edit, WM_CHAR, ch, 1);
+  std::wstring shown;
+  for (int waited = 0;; waited += 50) {
+    shown = TextOf(edit);
+    if (shown == text || waited >= wait_ms) break;
+    Sleep(50);
+  }
+  std::printf("text=");
+  PrintUtf8(shown);
+  std::printf("\n");
+  return shown == text ? kFound : kMissing;
 }
 
 int WaitGone(HWND window, int wait_ms) {
@@ -362,6 +457,10 @@ int Usage() {
       "driver escape                    closes the open popup menu\n"
       "driver message TITLE [wait-ms]   prints a message box's text and presses OK\n"
       "driver press HWND CAPTION        clicks a native button\n"
+      "driver child-at HWND X Y         the control under a client point of a window\n"
+      "driver click HWND                clicks a native control\n"
+      "driver select HWND ITEM          chooses a drop-down's item by its text\n"
+      "driver type HWND TEXT [wait-ms]  replaces a box's text by typing\n"
       "driver gone HWND [wait-ms]\n"
       "driver close HWND                sends WM_CLOSE\n",
       stderr);
@@ -423,6 +522,17 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"message" && argc >= 3) return AnswerMessage(argv[2], Wait(argc, argv, 3, 5000));
   if (command == L"press" && argc >= 4) return Press(ParseWindow(argv[2]), argv[3]);
+  if (command == L"child-at" && argc >= 5) {
+    return ChildAt(ParseWindow(argv[2]), static_cast<int>(std::wcstol(argv[3], nullptr, 10)),
+                   static_cast<int>(std::wcstol(argv[4], nullptr, 10)));
+  }
+  if (command == L"click" && argc >= 3) {
+    PostMessageW(ParseWindow(argv[2]), BM_CLICK, 0, 0);
+    return kFound;
+  }
+  if (command == L"select" && argc >= 4) return Select(ParseWindow(argv[2]), argv[3]);
+  if (command == L"type" && argc >= 4)
+    return Type(ParseWindow(argv[2]), argv[3], Wait(argc, argv, 4, 5000));
   if (command == L"gone" && argc >= 3)
     return WaitGone(ParseWindow(argv[2]), Wait(argc, argv, 3, 5000));
   if (command == L"close" && argc >= 3) {
