@@ -80,9 +80,10 @@ std::string Win32Pickers::PickFile(std::string_view owner, std::string_view filt
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrInitialDir = initial_folder.empty() ? nullptr : initial_folder.c_str();
-  // OFN_NOCHANGEDIR: the store file and the tools start from the current
-  // folder, which browsing would otherwise move. OFN_EXPLORER: the
-  // long-name dialog, whatever the flags added later.
+  // OFN_NOCHANGEDIR: the program's folder is the current one, and what it
+  // starts by a bare name is looked for there too; browsing must not move it.
+  // OFN_EXPLORER: should a hook or template ever be added, the dialog stays
+  // the explorer one, not the short-name one.
   dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
   if (!calls_.open_file(&dialog)) return {};
   path.back() = L'\0';
