@@ -19,6 +19,7 @@
 #include "platform/win32/host/tray_icon.h"
 #include "platform/win32/host/window_hosts.h"
 #include "platform/win32/messages.h"
+#include "platform/win32/pickers.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/raii.h"
 #include "platform/win32/shell.h"
@@ -49,8 +50,9 @@ class Program {
         tray_(small_icon_.get()),
         shell_([this](std::string_view form) { return hosts_.Find(form); }),
         popups_([this](std::string_view form) { return hosts_.Find(form); }),
+        pickers_([this](std::string_view form) { return hosts_.Find(form); }),
         platform_{clock_, system_, counters_,  tray_,   messages_, process_, pictures_,
-                  store_, shell_,  clipboard_, memory_, pump_,     popups_},
+                  store_, shell_,  clipboard_, memory_, pump_,     popups_,  pickers_},
         main_(platform_),
         windows_(main_, platform_),
         hosts_(instance, fonts_, pictures_, {large_icon_.get(), small_icon_.get()}) {}
@@ -77,6 +79,7 @@ class Program {
   platform::PortableMemoryBlocks memory_;
   host::Win32MessagePump pump_;
   host::Win32PopupMenus popups_;
+  win32::Win32Pickers pickers_;
   platform::Platform platform_;
   MainWindow main_;
   ProgramWindows windows_;

@@ -5,10 +5,13 @@
 // it was asked for, 1 when not, 2 on bad arguments.
 #include <windows.h>
 
+#include <colordlg.h>
+#include <dlgs.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -301,6 +304,94 @@ int WaitGone(HWND window, int wait_ms) {
   return IsWindow(window) ? kMissing : kFound;
 }
 
+// The common dialogs, which are all of the dialog class.
+constexpr const wchar_t* kDialogClass = L"#32770";
+
+// Polls until a visible dialog that `fits` exists, for up to `wait_ms`.
+HWND WaitForDialog(const std::function<bool(HWND)>& fits, int wait_ms) {
+  for (int waited = 0;; waited += 100) {
+    for (HWND dialog : TopLevel(kDialogClass, L"", true)) {
+      if (fits(dialog)) return dialog;
+    }
+    if (waited >= wait_ms) return nullptr;
+    Sleep(100);
+  }
+}
+
+void PrintDialog(HWND dialog) {
+  std::printf("dialog=0x%llx title=",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(dialog)));
+  PrintUtf8(TextOf(dialog));
+  std::printf("\n");
+}
+
+bool SetText(HWND control, const std::wstring& text) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_ABORTIFHUNG, 2000, &ignored) != 0;
+}
+
+// Presses one of a dialog's command buttons as a click would, then waits for
+// the dialog to close.
+bool PressAndWaitClosed(HWND dialog, int button) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  const bool closed = WaitGone(dialog, 5000) == kFound;
+  std::printf("closed=%d\n", closed ? 1 : 0);
+  return closed;
+}
+
+// The colour dialog opened full, with its red, green and blue fields: types
+// the colour there, prints what the fields then show and presses OK.
+int AnswerColour(int red, int green, int blue, int wait_ms) {
+  const HWND dialog = WaitForDialog(
+      [](HWND d) {
+        return GetDlgItem(d, COLOR_RED) != nullptr && GetDlgItem(d, COLOR_GREEN) != nullptr &&
+               GetDlgItem(d, COLOR_BLUE) != nullptr;
+      },
+      wait_ms);
+  if (dialog == nullptr) return kMissing;
+  PrintDialog(dialog);
+  const int ids[] = {COLOR_RED, COLOR_GREEN, COLOR_BLUE};
+  const int values[] = {red, green, blue};
+  std::wstring shown;
+  for (int i = 0; i < 3; ++i) {
+    const HWND field = GetDlgItem(dialog, ids[i]);
+    SetText(field, std::to_wstring(values[i]));
+    shown += (i > 0 ? L"," : L"") + TextOf(field);
+  }
+  std::printf("colour=");
+  PrintUtf8(shown);
+  std::printf("\n");
+  return PressAndWaitClosed(dialog, IDOK) ? kFound : kMissing;
+}
+
+// The file name field of an open- or save-file dialog: a combo box in the
+// explorer style, an edit field in the older one.
+HWND FileNameField(HWND dialog) {
+  const HWND combo = GetDlgItem(dialog, cmb13);
+  return combo != nullptr ? combo : GetDlgItem(dialog, edt1);
+}
+
+// Types a path into an open file dialog and presses its Open button.
+int AnswerFile(const std::wstring& path, int wait_ms) {
+  const HWND dialog = WaitForDialog([](HWND d) { return FileNameField(d) != nullptr; }, wait_ms);
+  if (dialog == nullptr) return kMissing;
+  PrintDialog(dialog);
+  SetText(FileNameField(dialog), path);
+  std::printf("path=");
+  PrintUtf8(TextOf(FileNameField(dialog)));
+  std::printf("\n");
+  return PressAndWaitClosed(dialog, IDOK) ? kFound : kMissing;
+}
+
+int CancelDialog(int wait_ms) {
+  const HWND dialog = WaitForDialog([](HWND) { return true; }, wait_ms);
+  if (dialog == nullptr) return kMissing;
+  PrintDialog(dialog);
+  return PressAndWaitClosed(dialog, IDCANCEL) ? kFound : kMissing;
+}
+
 BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -462,7 +553,11 @@ int Usage() {
       "driver select HWND ITEM          chooses a drop-down's item by its text\n"
       "driver type HWND TEXT [wait-ms]  replaces a box's text by typing\n"
       "driver gone HWND [wait-ms]\n"
-      "driver close HWND                sends WM_CLOSE\n",
+      "driver close HWND                sends WM_CLOSE\n"
+      "driver colour R G B [wait-ms]    types a colour into the colour dialog and presses OK\n"
+      "driver file-dialog PATH [wait-ms]\n"
+      "                                 types a path into the file dialog and presses Open\n"
+      "driver cancel-dialog [wait-ms]   presses Cancel on any open dialog\n",
       stderr);
   return kUsage;
 }
@@ -539,5 +634,17 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(ParseWindow(argv[2]), WM_CLOSE, 0, 0);
     return kFound;
   }
+  if (command == L"colour" && argc >= 5) {
+    int rgb[3] = {};
+    for (int i = 0; i < 3; ++i) {
+      wchar_t* end = nullptr;
+      const long value = std::wcstol(argv[2 + i], &end, 10);
+      if (end == argv[2 + i] || *end != L'\0' || value < 0 || value > 255) return Usage();
+      rgb[i] = static_cast<int>(value);
+    }
+    return AnswerColour(rgb[0], rgb[1], rgb[2], Wait(argc, argv, 5, 5000));
+  }
+  if (command == L"file-dialog" && argc >= 3) return AnswerFile(argv[2], Wait(argc, argv, 3, 5000));
+  if (command == L"cancel-dialog") return CancelDialog(Wait(argc, argv, 2, 5000));
   return Usage();
 }

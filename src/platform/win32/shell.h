@@ -9,12 +9,10 @@
 
 #include "platform/clipboard.h"
 #include "platform/shell.h"
+#include "platform/win32/find_window.h"
 #include "platform/win32/raii.h"
 
 namespace kelvara::win32 {
-
-// The window of a form by its name; null when it has none.
-using FindWindowFunction = std::function<HWND(std::string_view form)>;
 
 // The shell's entry points, replaceable so that tests see the exact arguments
 // without starting anything.
