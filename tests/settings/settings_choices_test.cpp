@@ -90,30 +90,46 @@ TEST_F(SettingsTest, ClearingAColourRow) {
   }
 }
 
-TEST_F(SettingsTest, ColourModeSwitches) {
+TEST_F(SettingsTest, ColourModeSequences) {
   const struct {
     const char* name;
     SettingsRecord fields;
-    const char* click;
+    std::vector<const char*> steps;  // boxes clicked, colour buttons answered with 255
     const char* checked;
     const char* disabled;
     const char* colours;  // AllClor|DATEClor|TimeClor|PClor
   } cases[] = {
       {"per item to all",
        {.DATEClor = "1", .TimeClor = "2", .PClor = "3"},
-       "Check1",
+       {"Check1"},
        "Check1",
        "Frame4",
        "|||3"},
-      {"all to per item", {.AllClor = "7", .PClor = "3"}, "Check2", "Check2", "Frame3", "|||3"},
-      {"all again", {.AllClor = "7"}, "Check1", "Check1", "Frame4", "7|||"},
-      {"per item again", {.DATEClor = "1", .TimeClor = "2"}, "Check2", "Check2", "Frame3", "|1|2|"},
-      {"none to all", {.TimeClor = "2"}, "Check1", "Check1", "Frame4", "|||"},
-      {"none to per item", {.AllClor = "", .TimeClor = "2"}, "Check2", "Check2", "Frame3", "||2|"},
+      {"all to per item", {.AllClor = "7", .PClor = "3"}, {"Check2"}, "Check2", "Frame3", "|||3"},
+      // A true switch clears the chosen mode's colours too.
+      {"switch clears both", {.AllClor = "7"}, {"Command13", "Check2"}, "Check2", "Frame3", "|||"},
+      {"all again", {.AllClor = "7"}, {"Check1"}, "Check1", "Frame4", "7|||"},
+      {"per item again",
+       {.DATEClor = "1", .TimeClor = "2"},
+       {"Check2"},
+       "Check2",
+       "Frame3",
+       "|1|2|"},
+      {"none to all", {.TimeClor = "2"}, {"Command1", "Check1"}, "Check1", "Frame4", "255|||"},
+      {"none to per item", {.TimeClor = "2"}, {"Command1", "Check2"}, "Check2", "Frame3", "||2|"},
+      {"there and back",
+       {.TimeClor = "2"},
+       {"Check2", "Command13", "Check1", "Command1"},
+       "Check1",
+       "Frame4",
+       "255|||"},
   };
   for (const auto& c : cases) {
     Open(c.fields);
-    Click(c.click);
+    for (const char* step : c.steps) {
+      fake.colour_choices = {255};
+      std::string(step).starts_with("Check") ? Click(step) : Press(step);
+    }
     EXPECT_EQ(Checked(), c.checked) << c.name;
     EXPECT_EQ(Unusable({"Frame3", "Frame4"}), c.disabled) << c.name;
     EXPECT_EQ(
@@ -151,15 +167,19 @@ TEST_F(SettingsTest, EveryPictureCancelledChosenUnreadableAndCleared) {
     Press(row.browse);
     EXPECT_EQ(TakeCalls(), Strings{picker}) << row.browse;
     EXPECT_EQ(Text(row.field) + Text("GrpSW"), "") << row.browse;
-    fake.file_choices = {"C:\\p\\a.bmp", "C:\\p\\bad.png"};
+    fake.file_choices = {"C:\\p\\bad.png", "C:\\p\\a.bmp", "C:\\p\\bad.png"};
     Press(row.browse);
-    Press(row.browse);
-    EXPECT_EQ(Text(row.field), "C:\\p\\a.bmp") << row.browse;
-    EXPECT_EQ(C(row.preview).picture, 5u) << row.browse;
-    EXPECT_EQ(form().Shown(C("ClockBk")), *row.clear != 0) << row.browse;
+    EXPECT_EQ(Text(row.field) + std::to_string(C(row.preview).picture), "0") << row.browse;
+    EXPECT_TRUE(form().Shown(C("ClockBk"))) << row.browse;
     EXPECT_EQ(fake.messages,
               Strings{"TavoroII|画像を読み込めませんでした。\rC:\\p\\bad.png\r読み込めません"})
         << row.browse;
+    Press(row.browse);
+    Press(row.browse);  // unreadable again: the chosen one stays
+    EXPECT_EQ(Text(row.field), "C:\\p\\a.bmp") << row.browse;
+    EXPECT_EQ(C(row.preview).picture, 5u) << row.browse;
+    EXPECT_EQ(form().Shown(C("ClockBk")), *row.clear != 0) << row.browse;
+    EXPECT_EQ(fake.messages.size(), 2u) << row.browse;
     fake.messages.clear();
     if (!*row.clear) continue;
     TakeCalls();

@@ -90,11 +90,17 @@ TEST_F(SettingsLoad, ColourModesSwatchesAndSwitchesFromTheFields) {
 TEST_F(SettingsLoad, PlaceTimeSampleAndCopiesOfTheMainWindow) {
   main.form().SetFore(main.form()["lblMAge"], 0x123456);
   main.SetText("Fil", "C:\\a.qmx");
-  Open({.WTop = "886.15", .ClFntN = "Arial", .ClFntSt = "斜体", .FSize = "10", .RTUl = "4096"});
+  Open({.WTop = "886.15",
+        .ClFntN = "Arial",
+        .ClFntSt = "斜体",
+        .FSize = "10",
+        .RTUl = "4096",
+        .PFUl = "2048"});
   EXPECT_EQ(form().window().rect, (ui::Rect{3367.5f, 1732.5f, 8625, 8055}));
   EXPECT_EQ(Text("lblTime"), "9:30:45");
   EXPECT_EQ(C("MAClor").back, 0x123456u);
-  EXPECT_EQ(Text("Fil") + "|" + Text("WTop") + "|" + Text("RTUl"), "C:\\a.qmx|886.15|4096");
+  EXPECT_EQ(Text("Fil") + "|" + Text("WTop") + "|" + Text("RTUl") + "|" + Text("PFUl"),
+            "C:\\a.qmx|886.15|4096|2048");
   // The style comes before the size, so the sample shows it at 24 points.
   EXPECT_EQ(C("lblTime").font, (ui::Font{"Arial", 24, false, true}));
 }

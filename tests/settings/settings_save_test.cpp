@@ -31,8 +31,9 @@ struct FocusLog final : ui::FormObserver {
 TEST_F(SettingsTest, SaveWritesTheStoreAndTheMonitorAppliesIt) {
   Start(kStored);
   Reopen();
-  fake.colour_choices = {255};
+  fake.colour_choices = {255, 65535};
   Press("Command14");
+  Press("Command36");
   form().SetSelected(C("Combo1"), 1);
   form().SetCaption(C("cboMVw"), "非表示");  // typed, not chosen
   form().SetCaption(C("RTUl"), "4096");
@@ -47,7 +48,7 @@ TEST_F(SettingsTest, SaveWritesTheStoreAndTheMonitorAppliesIt) {
   expected.BClor = "245";
   expected.MClor = "9408399", expected.HClor = "6908265", expected.SClor = "6637806";
   expected.PFVw = "off";
-  expected.MAClor = "12648447";
+  expected.MAClor = "65535";
   expected.RTUl = "4096";
   EXPECT_EQ(first, EncodeRecord(expected));
   Strings store = fake.CallsStartingWith("Store.");
@@ -57,6 +58,7 @@ TEST_F(SettingsTest, SaveWritesTheStoreAndTheMonitorAppliesIt) {
   EXPECT_EQ(main.form()["lblTime"].fore, 255u);
   EXPECT_EQ(main.form()["Label1"].fore, 12632256u);
   EXPECT_EQ(main.form()["lblRTotal"].caption, "4096 MB");
+  EXPECT_EQ(main.form()["lblMAge"].fore, 65535u);
   EXPECT_EQ(main.form().window().colour_key, 245u);
   // The dialog stays open with its own fields unset, and fills them again.
   EXPECT_TRUE(windows().IsLoaded("frmSetup"));
