@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "settings/settings_fixture.h"
@@ -9,28 +8,18 @@
 namespace kelvara::testing {
 namespace {
 
-using Swatches = std::vector<std::pair<const char*, ui::Colour>>;
-
 using SettingsLoad = SettingsTest;
 
 TEST_F(SettingsLoad, ColourModesSwatchesAndSwitchesFromTheFields) {
+  // Mode boxes checked | frames disabled | swatches not grey | the four switches.
   const struct {
-    const char* name;
     SettingsRecord fields;
-    const char* checked;
-    const char* disabled;
-    Swatches swatches;  // the others stay grey
-    const char* switches;
+    const char* state;
   } cases[] = {
-      {"all items",
-       {.AllClor = "255", .CVw = "on", .MVw = "off", .BClor = "245", .MAgeVw = "off"},
-       "Check1",
-       "Frame4",
-       {{"Text2", 255}, {"Bc", 245}},
-       "表示 非表示 非表示 表示"},
-      {"per item",
-       {.DATEClor = "65280",
-        .TimeClor = "16711680",
+      {{.AllClor = "255", .CVw = "on", .MVw = "off", .BClor = "245", .MAgeVw = "off"},
+       "Check1|Frame4|Text2=255 Bc=245|表示 非表示 非表示 表示"},
+      {{.DATEClor = "65280",
+        .TimeClor = "9",
         .CClor = "1",
         .RClor = "2",
         .DClor = "3",
@@ -38,52 +27,31 @@ TEST_F(SettingsLoad, ColourModesSwatchesAndSwitchesFromTheFields) {
         .MVw = "on",
         .PFVw = "off",
         .PClor = "5"},
-       "Check2",
-       "Frame3",
-       {{"Text1", 65280},
-        {"Text7", 16711680},
-        {"Text3", 1},
-        {"Text4", 2},
-        {"Text5", 3},
-        {"Text6", 4},
-        {"Text8", 5}},
+       "Check2|Frame3|Text1=65280 Text3=1 Text4=2 Text5=3 Text6=4 Text7=9 Text8=5|"
        "非表示 表示 表示 非表示"},
       // Checking the all-items box clears the date colour before it is seen.
-      {"both",
-       {.AllClor = "255", .DATEClor = "65280"},
-       "Check1",
-       "Frame4",
-       {{"Text2", 255}},
-       "非表示 非表示 表示 表示"},
-      {"only time", {.TimeClor = "255"}, "", "", {{"Text7", 255}}, "非表示 非表示 表示 表示"},
-      {"only page file", {.PClor = "5"}, "", "", {{"Text8", 5}}, "非表示 非表示 表示 表示"},
-      {"empty", {}, "Check1", "Frame4", {}, "非表示 非表示 表示 表示"},
-      {"not colours",
-       {.AllClor = "abc", .BClor = "-1"},
-       "Check1",
-       "Frame4",
-       {},
-       "非表示 非表示 表示 表示"},
+      {{.AllClor = "255", .DATEClor = "65280"}, "Check1|Frame4|Text2=255|非表示 非表示 表示 表示"},
+      {{.TimeClor = "255"}, "||Text7=255|非表示 非表示 表示 表示"},
+      {{.PClor = "5"}, "||Text8=5|非表示 非表示 表示 表示"},
+      {{}, "Check1|Frame4||非表示 非表示 表示 表示"},
+      {{.AllClor = "abc", .BClor = "-1"}, "Check1|Frame4||非表示 非表示 表示 表示"},
   };
   for (const auto& c : cases) {
     Open(c.fields);
-    EXPECT_EQ(Checked(), c.checked) << c.name;
-    EXPECT_EQ(Unusable({"Frame3", "Frame4"}), c.disabled) << c.name;
-    for (const char* swatch :
+    std::string swatches;
+    for (const char* name :
          {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Bc"}) {
-      ui::Colour expected = 12632256;
-      for (const auto& [name, colour] : c.swatches) {
-        if (std::string(name) == swatch) expected = colour;
-      }
-      EXPECT_EQ(C(swatch).back, expected) << c.name << " " << swatch;
+      if (C(name).back == 12632256) continue;
+      swatches +=
+          (swatches.empty() ? "" : " ") + std::string(name) + "=" + std::to_string(C(name).back);
     }
-    EXPECT_EQ(
-        Text("cboCVw") + " " + Text("cboMVw") + " " + Text("cboMAgeVw") + " " + Text("Combo1"),
-        c.switches)
-        << c.name;
+    EXPECT_EQ(Checked() + "|" + Unusable({"Frame3", "Frame4"}) + "|" + swatches + "|" +
+                  Text("cboCVw") + " " + Text("cboMVw") + " " + Text("cboMAgeVw") + " " +
+                  Text("Combo1"),
+              c.state);
     // Showing a switch is not choosing it: the fields keep their texts.
-    EXPECT_EQ(Text("CVw") + Text("MVw") + Text("PFVw"), c.fields.CVw + c.fields.MVw + c.fields.PFVw)
-        << c.name;
+    EXPECT_EQ(Text("CVw") + Text("MVw") + Text("PFVw"),
+              c.fields.CVw + c.fields.MVw + c.fields.PFVw);
   }
 }
 
@@ -106,29 +74,23 @@ TEST_F(SettingsLoad, PlaceTimeSampleAndCopiesOfTheMainWindow) {
 }
 
 TEST_F(SettingsLoad, FontRowAndClockRowsByWindowsVersion) {
-  const struct {
-    platform::WindowsVersion version;
-    const char* os;
-    const char* hidden;
-    float clock_top;
-  } cases[] = {
-      {{5, 1}, "5.1", "", 600},
-      {{6, 0}, "6.0", "Label10 Label11 Label14 Label20 Command17 ClFntN ClFntSt FSize", 960},
-      {{6, 1}, "6.1", "Label10 Label11 Label14 Label20 Command17 ClFntN ClFntSt FSize", 960},
-      {{10, 0}, "10.0", "Label10 Label11 Label14 Label20 Command17 ClFntN ClFntSt FSize", 960},
-  };
-  for (const auto& c : cases) {
-    fake.version = c.version;
+  const char* const kFontRow = "Label10 Label11 Label14 Label20 Command17 ClFntN ClFntSt FSize";
+  for (const auto& [version, hidden, drop] : {std::tuple{platform::WindowsVersion{5, 1}, "", 0.0f},
+                                              {{6, 0}, kFontRow, 360.0f},
+                                              {{6, 1}, kFontRow, 360.0f},
+                                              {{10, 0}, kFontRow, 360.0f}}) {
+    fake.version = version;
     Open({.ClSW = "デジタル時計"});
-    EXPECT_EQ(Text("OsVer"), c.os);
+    const std::string os = std::to_string(version.major) + "." + std::to_string(version.minor);
+    EXPECT_EQ(Text("OsVer"), os);
     EXPECT_EQ(Hidden({"Label10", "Label11", "Label14", "Label20", "Command17", "ClFntN", "ClFntSt",
                       "FSize"}),
-              c.hidden)
-        << c.os;
-    EXPECT_EQ(C("ClSw").rect.top, c.clock_top) << c.os;
-    EXPECT_EQ(C("cboCVw").rect.top, c.clock_top - 360) << c.os;
-    EXPECT_EQ(C("Label9").rect.top, c.clock_top + 45) << c.os;
-    EXPECT_EQ(C("Label7").rect.top, c.clock_top - 315) << c.os;
+              hidden)
+        << os;
+    EXPECT_EQ(std::vector<float>({C("Label7").rect.top, C("cboCVw").rect.top, C("Label9").rect.top,
+                                  C("ClSw").rect.top}),
+              (std::vector<float>{285 + drop, 240 + drop, 645 + drop, 600 + drop}))
+        << os;
   }
 }
 
@@ -136,9 +98,8 @@ TEST_F(SettingsLoad, AFailedVersionQueryLeavesTheDesignAndSavesNothing) {
   fake.version = std::nullopt;
   main.SetText("Fil", StorePath());
   Open({.AllClor = "255", .CVw = "on"});
-  EXPECT_EQ(Text("Fil") + Text("AllClor") + Text("OsVer") + Text("cboCVw"), "");
+  EXPECT_EQ(Text("Fil") + Text("AllClor") + Text("OsVer") + Text("cboCVw") + Checked(), "");
   EXPECT_EQ(C("Text2").back, 12632256u);
-  EXPECT_EQ(Checked(), "");
   EXPECT_EQ(form().window().rect.left, 0);
   EXPECT_FALSE(C("Command6").enabled);
   Press("Command6");
@@ -149,56 +110,30 @@ TEST_F(SettingsLoad, AFailedVersionQueryLeavesTheDesignAndSavesNothing) {
 TEST_F(SettingsLoad, ClockKindControls) {
   fake.version = platform::WindowsVersion{5, 1};
   fake.picture_files = {{"face.bmp", 9}};
+  // Hidden | unusable | the face's picture and the three hands' colours.
   const struct {
     SettingsRecord fields;
-    const char* hidden;
-    const char* unusable;
-    ui::PictureId face;
-    ui::Colour hour, minute, second;
+    const char* state;
   } cases[] = {
       {{.ClSW = "デジタル時計", .HClor = "255"},
-       "Command27 ClockBk ClockImage LineH",
-       "Command18 Command22 ClImage Hc",
-       0,
-       0x404040,
-       0x808080,
-       0x6548EE},
+       "Command27 ClockBk ClockImage LineH|Command18 Command22 ClImage Hc|0 4210752 8421504 "
+       "6637806"},
       {{.ClSW = "アナログ時計", .MClor = "", .HClor = "255", .SClor = "abc"},
-       "lblTime Label20",
-       "Command17 ClFntN",
-       0,
-       255,
-       0x808080,
-       0x6548EE},
+       "lblTime Label20|Command17 ClFntN|0 255 8421504 6637806"},
       {{.ClSW = "アナログ時計", .ClImage = "face.bmp"},
-       "lblTime Label20 ClockBk",
-       "Command17 ClFntN",
-       9,
-       0x404040,
-       0x808080,
-       0x6548EE},
+       "lblTime Label20 ClockBk|Command17 ClFntN|9 4210752 8421504 6637806"},
       {{.ClSW = "アナログ時計", .ClImage = "gone.bmp"},
-       "lblTime Label20",
-       "Command17 ClFntN",
-       0,
-       0x404040,
-       0x808080,
-       0x6548EE},
-      {{.ClSW = "時計"}, "", "", 0, 0x404040, 0x808080, 0x6548EE},
+       "lblTime Label20|Command17 ClFntN|0 4210752 8421504 6637806"},
+      {{.ClSW = "時計"}, "||0 4210752 8421504 6637806"},
   };
   for (const auto& c : cases) {
     Open(c.fields);
-    const std::string kind = c.fields.ClSW + c.fields.ClImage;
-    EXPECT_EQ(Hidden({"lblTime", "Label20", "Command27", "ClockBk", "ClockImage", "LineH"}),
-              c.hidden)
-        << kind;
-    EXPECT_EQ(Unusable({"Command17", "ClFntN", "Command18", "Command22", "ClImage", "Hc"}),
-              c.unusable)
-        << kind;
-    EXPECT_EQ(C("ClockImage").picture, c.face) << kind;
-    EXPECT_EQ(C("LineH").fore, c.hour) << kind;
-    EXPECT_EQ(C("LineM").fore, c.minute) << kind;
-    EXPECT_EQ(C("LineS").fore, c.second) << kind;
+    EXPECT_EQ(Hidden({"lblTime", "Label20", "Command27", "ClockBk", "ClockImage", "LineH"}) + "|" +
+                  Unusable({"Command17", "ClFntN", "Command18", "Command22", "ClImage", "Hc"}) +
+                  "|" + std::to_string(C("ClockImage").picture) + " " +
+                  std::to_string(C("LineH").fore) + " " + std::to_string(C("LineM").fore) + " " +
+                  std::to_string(C("LineS").fore),
+              c.state);
   }
   // Typed or chosen from the list, the kind applies at once.
   form().SetCaption(C("ClSw"), "アナログ時計");
@@ -210,8 +145,7 @@ TEST_F(SettingsLoad, ClockKindControls) {
 TEST_F(SettingsLoad, MeterPicturesThatNoLongerLoadLeaveAnEmptyPreview) {
   fake.picture_files = {{"c.bmp", 7}, {"p.bmp", 8}};
   Open({.CpuImg = "c.bmp", .MemImg = "gone.bmp", .DscImg = "p.bmp", .PFImg = "p.bmp"});
-  std::erase_if(opening_calls,
-                [](const std::string& call) { return !call.starts_with("Picture"); });
+  std::erase_if(opening_calls, [](const std::string& s) { return !s.starts_with("Picture"); });
   EXPECT_EQ(opening_calls, (std::vector<std::string>{"Picture.Load c.bmp", "Picture.Load gone.bmp",
                                                      "Picture.Load p.bmp", "Picture.Load p.bmp"}));
   EXPECT_EQ(std::vector<ui::PictureId>({C("CpuI").picture, C("MemI").picture, C("DscI").picture,
