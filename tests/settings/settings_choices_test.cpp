@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,14 +11,9 @@ namespace kelvara::testing {
 namespace {
 
 using Strings = std::vector<std::string>;
-constexpr ui::Colour kGrey = 12632256;
 
 const struct ColourRow {
-  const char* set;
-  const char* clear;
-  const char* swatch;
-  const char* field;
-  const char* hand;
+  const char *set, *clear, *swatch, *field, *hand;
   bool transparency;
 } kColourRows[] = {
     {"Command1", "Command7", "Text2", "AllClor", "", true},
@@ -35,31 +31,31 @@ const struct ColourRow {
     {"Command36", "", "MAClor", "", "", false},
 };
 
-TEST_F(SettingsTest, EveryColourChosenOrCancelled) {
+TEST_F(SettingsTest, EveryColourChosenCancelledAndCleared) {
   for (const ColourRow& row : kColourRows) {
-    for (const bool chosen : {true, false}) {
+    for (const std::optional<ui::Colour> answer : {std::optional<ui::Colour>(255), {}}) {
       Open({.BClor = "1"});
       const ui::Colour initial = C(row.swatch).back;
-      const ui::Colour colour = chosen ? 255 : initial;
-      fake.colour_choices = chosen ? std::vector<std::uint32_t>{255} : std::vector<std::uint32_t>{};
+      const ui::Colour colour = answer.value_or(initial);  // a cancel keeps the initial one
+      fake.colour_choices.assign(answer.has_value(), colour);
       Press(row.set);
-      const std::string what = std::string(row.set) + (chosen ? " chosen" : " cancelled");
+      const std::string what = std::string(row.set) + (answer ? " chosen" : " cancelled");
       EXPECT_EQ(TakeCalls(),
                 Strings{"Pickers.Colour owner=frmSetup initial=" + std::to_string(initial)})
           << what;
+      const std::string text = std::to_string(colour);
       EXPECT_EQ(C(row.swatch).back, colour) << what;
-      if (*row.field) {
-        EXPECT_EQ(Text(row.field), std::to_string(colour)) << what;
-      }
-      if (*row.hand) {
-        EXPECT_EQ(C(row.hand).fore, colour) << what;
-      }
+      EXPECT_EQ(*row.field ? Text(row.field) : text, text) << what;
+      EXPECT_EQ(*row.hand ? C(row.hand).fore : colour, colour) << what;
       const std::string key = row.transparency                    ? std::to_string(colour - 10)
-                              : std::string(row.field) == "BClor" ? std::to_string(colour)
+                              : std::string(row.field) == "BClor" ? text
                                                                   : "1";
-      EXPECT_EQ(Text("BClor"), key) << what;
-      EXPECT_EQ(std::to_string(C("Bc").back), key) << what;
+      EXPECT_EQ(Text("BClor") + " " + std::to_string(C("Bc").back), key + " " + key) << what;
       EXPECT_EQ(Text("CSet"), "") << what;
+      if (!*row.clear) continue;
+      Press(row.clear);
+      EXPECT_EQ(Text(row.field) + std::to_string(C(row.swatch).back), "12632256") << row.clear;
+      EXPECT_EQ(Text("BClor"), row.transparency ? "12632246" : "1") << row.clear;
     }
   }
 }
@@ -77,52 +73,23 @@ TEST_F(SettingsTest, TransparencyFollowsTheWholeColourValue) {
   }
 }
 
-TEST_F(SettingsTest, ClearingAColourRow) {
-  for (const ColourRow& row : kColourRows) {
-    if (!*row.clear) continue;
-    Open({.BClor = "1"});
-    fake.colour_choices = {255};
-    Press(row.set);
-    Press(row.clear);
-    EXPECT_EQ(Text(row.field), "") << row.clear;
-    EXPECT_EQ(C(row.swatch).back, kGrey) << row.clear;
-    EXPECT_EQ(Text("BClor"), row.transparency ? "12632246" : "1") << row.clear;
-  }
-}
-
 TEST_F(SettingsTest, ColourModeSequences) {
+  // Boxes clicked and colour buttons answered with 255, then: the boxes checked |
+  // the frames disabled | AllClor, DATEClor, TimeClor, PClor.
   const struct {
-    const char* name;
     SettingsRecord fields;
-    std::vector<const char*> steps;  // boxes clicked, colour buttons answered with 255
-    const char* checked;
-    const char* disabled;
-    const char* colours;  // AllClor|DATEClor|TimeClor|PClor
+    std::vector<const char*> steps;
+    const char* state;
   } cases[] = {
-      {"per item to all",
-       {.DATEClor = "1", .TimeClor = "2", .PClor = "3"},
-       {"Check1"},
-       "Check1",
-       "Frame4",
-       "|||3"},
-      {"all to per item", {.AllClor = "7", .PClor = "3"}, {"Check2"}, "Check2", "Frame3", "|||3"},
+      {{.DATEClor = "1", .TimeClor = "2", .PClor = "3"}, {"Check1"}, "Check1|Frame4||||3"},
+      {{.AllClor = "7", .PClor = "3"}, {"Check2"}, "Check2|Frame3||||3"},
       // A true switch clears the chosen mode's colours too.
-      {"switch clears both", {.AllClor = "7"}, {"Command13", "Check2"}, "Check2", "Frame3", "|||"},
-      {"all again", {.AllClor = "7"}, {"Check1"}, "Check1", "Frame4", "7|||"},
-      {"per item again",
-       {.DATEClor = "1", .TimeClor = "2"},
-       {"Check2"},
-       "Check2",
-       "Frame3",
-       "|1|2|"},
-      {"none to all", {.TimeClor = "2"}, {"Command1", "Check1"}, "Check1", "Frame4", "255|||"},
-      {"none to per item", {.TimeClor = "2"}, {"Command1", "Check2"}, "Check2", "Frame3", "||2|"},
-      {"there and back",
-       {.TimeClor = "2"},
-       {"Check2", "Command13", "Check1", "Command1"},
-       "Check1",
-       "Frame4",
-       "255|||"},
+      {{.AllClor = "7"}, {"Command13", "Check2"}, "Check2|Frame3||||"},
+      {{.AllClor = "7"}, {"Check1"}, "Check1|Frame4|7|||"},
+      {{.DATEClor = "1", .TimeClor = "2"}, {"Check2"}, "Check2|Frame3||1|2|"},
+      {{.TimeClor = "2"}, {"Command1", "Check1"}, "Check1|Frame4|255|||"},
+      {{.TimeClor = "2"}, {"Command1", "Check2"}, "Check2|Frame3|||2|"},
+      {{.TimeClor = "2"}, {"Check2", "Command13", "Check1", "Command1"}, "Check1|Frame4|255|||"},
   };
   for (const auto& c : cases) {
     Open(c.fields);
@@ -130,92 +97,70 @@ TEST_F(SettingsTest, ColourModeSequences) {
       fake.colour_choices = {255};
       std::string(step).starts_with("Check") ? Click(step) : Press(step);
     }
-    EXPECT_EQ(Checked(), c.checked) << c.name;
-    EXPECT_EQ(Unusable({"Frame3", "Frame4"}), c.disabled) << c.name;
-    EXPECT_EQ(
-        Text("AllClor") + "|" + Text("DATEClor") + "|" + Text("TimeClor") + "|" + Text("PClor"),
-        c.colours)
-        << c.name;
+    EXPECT_EQ(Checked() + "|" + Unusable({"Frame3", "Frame4"}) + "|" + Text("AllClor") + "|" +
+                  Text("DATEClor") + "|" + Text("TimeClor") + "|" + Text("PClor"),
+              c.state);
     for (const ColourRow& row : kColourRows) {
       if (!*row.clear) continue;
-      EXPECT_EQ(Text(row.field).empty(), C(row.swatch).back == kGrey)
-          << c.name << " " << row.swatch;
+      EXPECT_EQ(Text(row.field).empty(), C(row.swatch).back == 12632256) << c.state << row.swatch;
     }
   }
 }
 
-const struct PictureRow {
-  const char* browse;
-  const char* clear;
-  const char* preview;
-  const char* field;
-} kPictureRows[] = {
-    {"Command22", "", "ClockImage", "ClImage"},   {"Command23", "Command30", "CpuI", "CpuImg"},
-    {"Command24", "Command31", "MemI", "MemImg"}, {"Command32", "Command33", "PFI", "PFImg"},
-    {"Command25", "Command28", "DscI", "DscImg"}, {"Command26", "Command29", "DspI", "DspImg"},
-};
-
-TEST_F(SettingsTest, EveryPictureCancelledChosenUnreadableAndCleared) {
+TEST_F(SettingsTest, EveryPictureCancelledUnreadableChosenAndCleared) {
   const std::string picker =
       "Pickers.File owner=frmSetup filter=アイコン (*.ico)|*.ico|ビットマップ (*.bmp)|*.bmp|"
       "JPEGイメージ (*.JPG)|*.JPG|GIFイメージ (*.GIF)|*GIF|すべてのピクチャファイル (*.*)|*.*| "
       "index=5 folder=C:\\Tools";
   main.SetText("CDir", "C:\\Tools");
-  fake.picture_files = {{"C:\\p\\a.bmp", 5}};
-  for (const PictureRow& row : kPictureRows) {
+  fake.picture_files = {{"a.bmp", 5}};
+  for (const auto& [browse, clear, preview, field] :
+       {std::tuple{"Command22", "", "ClockImage", "ClImage"},
+        {"Command23", "Command30", "CpuI", "CpuImg"},
+        {"Command24", "Command31", "MemI", "MemImg"},
+        {"Command32", "Command33", "PFI", "PFImg"},
+        {"Command25", "Command28", "DscI", "DscImg"},
+        {"Command26", "Command29", "DspI", "DspImg"}}) {
     Open({.ClSW = "アナログ時計"});
-    Press(row.browse);
-    EXPECT_EQ(TakeCalls(), Strings{picker}) << row.browse;
-    EXPECT_EQ(Text(row.field) + Text("GrpSW"), "") << row.browse;
-    fake.file_choices = {"C:\\p\\bad.png", "C:\\p\\a.bmp", "C:\\p\\bad.png"};
-    Press(row.browse);
-    EXPECT_EQ(Text(row.field) + std::to_string(C(row.preview).picture), "0") << row.browse;
-    EXPECT_TRUE(form().Shown(C("ClockBk"))) << row.browse;
+    fake.file_choices = {"", "bad.png", "a.bmp", "bad.png"};
+    // Cancelled; unreadable; chosen; unreadable after a choice. Then: the field
+    // and preview after each, and whether the built-in face shows.
+    std::string after;
+    for (int i = 0; i < 4; ++i) {
+      Press(browse);
+      after += Text(field) + ":" + std::to_string(C(preview).picture) + " ";
+    }
+    EXPECT_EQ(after + (form().Shown(C("ClockBk")) ? "face" : "no face"),
+              std::string(":0 :0 a.bmp:5 a.bmp:5 ") + (*clear ? "face" : "no face"));
+    EXPECT_EQ(TakeCalls().front(), picker);
+    EXPECT_EQ(Text("GrpSW"), "");
     EXPECT_EQ(fake.messages,
-              Strings{"TavoroII|画像を読み込めませんでした。\rC:\\p\\bad.png\r読み込めません"})
-        << row.browse;
-    Press(row.browse);
-    Press(row.browse);  // unreadable again: the chosen one stays
-    EXPECT_EQ(Text(row.field), "C:\\p\\a.bmp") << row.browse;
-    EXPECT_EQ(C(row.preview).picture, 5u) << row.browse;
-    EXPECT_EQ(form().Shown(C("ClockBk")), *row.clear != 0) << row.browse;
-    EXPECT_EQ(fake.messages.size(), 2u) << row.browse;
+              Strings(2, "TavoroII|画像を読み込めませんでした。\rbad.png\r読み込めません"));
     fake.messages.clear();
-    if (!*row.clear) continue;
-    TakeCalls();
-    Press(row.clear);
-    EXPECT_EQ(Text(row.field), "") << row.clear;
-    EXPECT_EQ(C(row.preview).picture, 0u) << row.clear;
-    EXPECT_EQ(TakeCalls(), Strings{"Picture.Release 5"}) << row.clear;
+    if (!*clear) continue;
+    Press(clear);
+    EXPECT_EQ(Text(field) + std::to_string(C(preview).picture), "0") << clear;
+    EXPECT_EQ(TakeCalls(), Strings{"Picture.Release 5"}) << clear;
   }
 }
 
 TEST_F(SettingsTest, SamePictureForEveryMeter) {
   fake.picture_files = {{"a.bmp", 5}, {"c.bmp", 6}};
-  const struct {
-    const char* name;
-    SettingsRecord fields;
-    const char* browse;  // none: only the box is checked
-    const char* meters;  // CpuImg|MemImg|DscImg|DspImg|PFImg afterwards
-  } cases[] = {
-      {"CPU chosen", {}, "Command23", "a.bmp|a.bmp|a.bmp|a.bmp|a.bmp"},
-      {"RAM chosen", {}, "Command24", "|a.bmp|||"},
-      {"CPU set", {.CpuImg = "c.bmp"}, "", "c.bmp|c.bmp|c.bmp|c.bmp|c.bmp"},
-      {"CPU empty", {.MemImg = "c.bmp"}, "", "|c.bmp|||"},
-  };
-  for (const auto& c : cases) {
-    Open(c.fields);
+  for (const auto& [fields, browse, meters] :
+       {std::tuple{SettingsRecord{}, "Command23", "a.bmp:5 a.bmp:5 a.bmp:5 a.bmp:5 a.bmp:5 "},
+        {SettingsRecord{}, "Command24", ":0 a.bmp:5 :0 :0 :0 "},
+        {SettingsRecord{.CpuImg = "c.bmp"}, "", "c.bmp:6 c.bmp:6 c.bmp:6 c.bmp:6 c.bmp:6 "},
+        {SettingsRecord{.MemImg = "c.bmp"}, "", ":0 c.bmp:6 :0 :0 :0 "}}) {
+    Open(fields);
     Click("Check3");
     fake.file_choices = {"a.bmp"};
-    if (*c.browse) Press(c.browse);
-    EXPECT_EQ(Text("CpuImg") + "|" + Text("MemImg") + "|" + Text("DscImg") + "|" + Text("DspImg") +
-                  "|" + Text("PFImg"),
-              c.meters)
-        << c.name;
-    for (const char* meter : {"CpuI", "MemI", "DscI", "DspI", "PFI"}) {
-      const std::string& path = Text(std::string(meter) + "mg");
-      EXPECT_EQ(C(meter).picture, path.empty() ? 0u : fake.picture_files.at(path)) << c.name;
+    if (*browse) Press(browse);
+    std::string seen;
+    for (const char* meter : {"Cpu", "Mem", "Dsc", "Dsp", "PF"}) {
+      seen += Text(std::string(meter) + "Img") + ":" +
+              std::to_string(C(std::string(meter) + "I").picture) + " ";
     }
+    EXPECT_EQ(seen, meters);
   }
 }
 
@@ -225,60 +170,51 @@ TEST_F(SettingsTest, BuiltInClockAgain) {
   TakeCalls();
   Press("Command27");
   EXPECT_EQ(TakeCalls(), Strings{"Picture.Release 9"});
-  EXPECT_EQ(Text("ClImage"), "");
-  EXPECT_EQ(Hidden({"ClockBk"}) + std::to_string(C("ClockImage").picture), "0");
+  EXPECT_EQ(Text("ClImage") + Hidden({"ClockBk"}) + std::to_string(C("ClockImage").picture), "0");
   for (const auto& [line, field, swatch, colour] : {std::tuple{"LineH", "HClor", "Hc", 6908265u},
                                                     {"LineM", "MClor", "Mc", 9408399u},
                                                     {"LineS", "SClor", "Sc", 6637806u}}) {
-    EXPECT_EQ(C(line).fore, colour) << line;
     EXPECT_EQ(Text(field), std::to_string(colour)) << field;
+    EXPECT_EQ(C(line).fore, colour) << line;
     EXPECT_EQ(C(swatch).back, colour) << swatch;
   }
 }
 
 TEST_F(SettingsTest, FontPickerPresetResultAndSample) {
-  const platform::FontChoice both{"Arial", 10.5f, true, true};
-  const platform::FontChoice bold{"Arial", 12, true, false};
+  const platform::FontChoice both{"Arial", 10.5f, true, true}, bold{"Arial", 12, true, false};
+  // The preset's marks (none: no picker), then ClFntN|FSize|ClFntSt and the sample.
   const struct {
     unsigned major;
     const char* style;
     std::optional<platform::FontChoice> answer;
-    const char* marks;   // the preset's bold and italic; empty: no picker
-    const char* fields;  // ClFntN|FSize|ClFntSt afterwards
-    ui::Font sample;
+    const char* marks;
+    const char* result;
   } cases[] = {
-      {5, "", both, "bold=1 italic=0", "Arial|10.5|太字 斜体", {"Arial", 10.5f, true, true}},
-      {5, "標準", both, "bold=0 italic=0", "Arial|10.5|太字 斜体", {"Arial", 10.5f, true, true}},
-      {5,
-       "斜体",
-       std::nullopt,
-       "bold=0 italic=1",
-       "ＭＳ Ｐゴシック|24|斜体",
-       {"ＭＳ Ｐゴシック", 24, false, true}},
-      {5,
-       "太字 斜体",
-       both,
-       "bold=1 italic=1",
-       "Arial|10.5|太字 斜体",
-       {"ＭＳ Ｐゴシック", 10.5f, true, true}},
-      // The same style: the sample takes the size but not the name.
-      {5, "太字", bold, "bold=1 italic=0", "Arial|12|太字", {"ＭＳ Ｐゴシック", 12, true, false}},
-      {5, "他", bold, "bold=- italic=-", "Arial|12|太字", {"Arial", 12, true, false}},
-      {6, "太字", bold, "", "ＭＳ Ｐゴシック|24|太字", {"ＭＳ Ｐゴシック", 24, true, false}},
+      {5, "", both, "bold=1 italic=0", "Arial|10.5|太字 斜体 Arial 10.5 BI"},
+      {5, "標準", both, "bold=0 italic=0", "Arial|10.5|太字 斜体 Arial 10.5 BI"},
+      {5, "斜体", std::nullopt, "bold=0 italic=1", "ＭＳ Ｐゴシック|24|斜体 ＭＳ Ｐゴシック 24 I"},
+      // The same style again: the sample takes the size but not the name.
+      {5, "太字 斜体", both, "bold=1 italic=1", "Arial|10.5|太字 斜体 ＭＳ Ｐゴシック 10.5 BI"},
+      {5, "太字", bold, "bold=1 italic=0", "Arial|12|太字 ＭＳ Ｐゴシック 12 B"},
+      {5, "他", bold, "bold=- italic=-", "Arial|12|太字 Arial 12 B"},
+      {6, "太字", bold, "", "ＭＳ Ｐゴシック|24|太字 ＭＳ Ｐゴシック 24 B"},
   };
   for (const auto& c : cases) {
     fake.version = platform::WindowsVersion{c.major, 1};
     Open({.ClFntSt = c.style, .ClSW = "デジタル時計"});
-    if (c.answer) fake.font_choices = {*c.answer};
+    fake.font_choices.assign(c.answer.has_value(), c.answer.value_or(both));
     Press("Command17");
-    EXPECT_EQ(TakeCalls(), *c.marks ? Strings{std::string("Pickers.Font owner=frmSetup "
-                                                          "name=ＭＳ Ｐゴシック size=24 ") +
-                                              c.marks}
-                                    : Strings{})
+    EXPECT_EQ(TakeCalls(),
+              *c.marks ? Strings{std::string("Pickers.Font owner=frmSetup name=ＭＳ Ｐゴシック "
+                                             "size=24 ") +
+                                 c.marks}
+                       : Strings{})
         << c.style;
-    EXPECT_EQ(Text("ClFntN") + "|" + Text("FSize") + "|" + Text("ClFntSt"), c.fields) << c.style;
-    EXPECT_EQ(C("lblTime").font, c.sample) << c.style;
-    fake.font_choices.clear();
+    const ui::Font& f = C("lblTime").font;
+    std::ostringstream seen;
+    seen << Text("ClFntN") << "|" << Text("FSize") << "|" << Text("ClFntSt") << " " << f.name << " "
+         << f.size << " " << (f.bold ? "B" : "") << (f.italic ? "I" : "");
+    EXPECT_EQ(seen.str(), c.result) << c.style;
   }
 }
 
