@@ -1,17 +1,13 @@
 // Colour fields and the elements each one paints.
 #include <array>
-#include <cmath>
 #include <span>
 #include <string>
 
 #include "main_window/appearance_parts.h"
 #include "main_window/main_window.h"
-#include "text/number_text.h"
 
 namespace kelvara {
 namespace {
-
-constexpr double kWhite = 16777215;  // the largest RGB value
 
 constexpr std::array<const char*, 1> kDate = {"lblDate"};
 constexpr std::array<const char*, 1> kTime = {"lblTime"};
@@ -51,14 +47,6 @@ void Paint(ui::Form& form, ui::Control& control, ui::Colour colour) {
 }
 
 }  // namespace
-
-std::optional<ui::Colour> ColourOfText(std::string_view text) {
-  const std::optional<double> value = ToNumber(text);
-  if (!value || *value < 0 || *value > kWhite || std::trunc(*value) != *value) return std::nullopt;
-  return static_cast<ui::Colour>(*value);
-}
-
-std::string ColourText(ui::Colour colour) { return std::to_string(colour); }
 
 void ApplyColourField(ui::Form& form, std::string_view text, ColourGroup group) {
   const std::optional<ui::Colour> colour = ColourOfText(text);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/pictures.h"
+#include "text/colour_text.h"
 #include "ui/form.h"
 
 namespace kelvara {
@@ -17,11 +18,6 @@ class MainWindow;
 
 // The elements one colour field paints.
 enum class ColourGroup { kDate, kTime, kCpu, kRam, kDiskBusy, kFreeSpace, kPageFile };
-
-// A colour field's text as an RGB value: a whole number from 0 to 16777215,
-// nothing else.
-std::optional<ui::Colour> ColourOfText(std::string_view text);
-std::string ColourText(ui::Colour colour);
 
 // Paints the group when the text is a colour; otherwise every element keeps
 // its colour. An empty text is not a colour either.

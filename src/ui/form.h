@@ -123,6 +123,9 @@ class FormObserver {
   // `before` is where the control was, so both old and new places repaint.
   virtual void ControlChanged(const Form& form, const Control& control, const Rect& before) = 0;
   virtual void FormChanged(const Form& form) = 0;
+  // The behaviour wants the keyboard in this control, e.g. after refusing
+  // what was typed into it.
+  virtual void FocusRequested(const Form& /*form*/, const Control& /*control*/) {}
 };
 
 // A window as data: its own properties and its controls, bottom of the
@@ -200,6 +203,8 @@ class Form {
   void Click(Control& c);
   // Whether a character the user typed into the control goes in.
   bool Accepts(const Control& c, char32_t typed) const;
+  // Puts the keyboard focus on the control, as far as the host can.
+  void Focus(const Control& c);
 
   // The window itself.
   const FormWindow& window() const { return window_; }

@@ -54,6 +54,10 @@ void Form::Click(Control& c) {
   if (c.on_click) c.on_click();
 }
 
+void Form::Focus(const Control& c) {
+  if (observer_ != nullptr) observer_->FocusRequested(*this, c);
+}
+
 bool Form::Accepts(const Control& c, char32_t typed) const {
   if (!TakesTyping(c.kind) || c.locked || !Usable(c)) return false;
   return !c.key_filter || c.key_filter(typed);

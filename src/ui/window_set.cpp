@@ -41,6 +41,7 @@ void WindowSet::Unload(std::string_view name) {
   Slot& slot = At(name);
   if (!slot.loaded) return;
   slot.loaded = false;
+  slot.window->Form_Unload();
   if (observer_ != nullptr) observer_->Unloaded(slot.window->form());
 }
 

@@ -18,6 +18,9 @@ class Window {
   // Runs once per load, after the window is registered as loaded, so that
   // whatever it lets run meanwhile finds the window already there.
   virtual void Form_Load() {}
+  // Runs once per unload, whoever unloads it, before the host lets it go:
+  // the place to give back what the window holds of the platform.
+  virtual void Form_Unload() {}
 };
 
 // The host's view of the set: it creates, raises and destroys the real

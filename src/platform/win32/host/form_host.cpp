@@ -123,6 +123,17 @@ void FormHost::FormChanged(const ui::Form&) {
   SyncWindow();
 }
 
+void FormHost::FocusRequested(const ui::Form&, const ui::Control& control) {
+  if (window_ == nullptr) return;
+  const HWND child = natives_.Child(IndexOf(control));
+  if (child == nullptr || IsWindowVisible(child) == FALSE || IsWindowEnabled(child) == FALSE) {
+    return;
+  }
+  SetFocus(child);
+  // The whole text chosen, ready to be typed over.
+  if (control.kind == ControlKind::kTextField) SendMessageW(child, EM_SETSEL, 0, -1);
+}
+
 void FormHost::Invalidate(const RECT& r) {
   if (IsRectEmpty(&r) == FALSE) InvalidateRect(window_, &r, FALSE);
 }

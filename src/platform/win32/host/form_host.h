@@ -57,6 +57,7 @@ class FormHost final : public ui::FormObserver {
   void ControlChanged(const ui::Form& form, const ui::Control& control,
                       const ui::Rect& before) override;
   void FormChanged(const ui::Form& form) override;
+  void FocusRequested(const ui::Form& form, const ui::Control& control) override;
 
   // The form is going away: from now on the window neither reads it nor runs
   // its handlers, and only waits to be destroyed.

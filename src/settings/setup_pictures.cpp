@@ -1,0 +1,111 @@
+// The meter and clock-face pictures: choosing, clearing, the same picture for
+// every meter, and the built-in clock again.
+#include <array>
+#include <string>
+
+#include "main_window/main_window.h"
+#include "program/window_names.h"
+#include "settings/settings_dialog.h"
+#include "settings/setup_values.h"
+
+namespace kelvara {
+namespace {
+
+constexpr const char* kPictureFilter =
+    "アイコン (*.ico)|*.ico|"
+    "ビットマップ (*.bmp)|*.bmp|"
+    "JPEGイメージ (*.JPG)|*.JPG|"
+    "GIFイメージ (*.GIF)|*GIF|"
+    "すべてのピクチャファイル (*.*)|*.*|";
+constexpr int kAllPicturesEntry = 5;
+
+// The hands of the built-in clock.
+constexpr ui::Colour kHourHandColour = 6908265;
+constexpr ui::Colour kMinuteHandColour = 9408399;
+constexpr ui::Colour kSecondHandColour = 6637806;
+
+}  // namespace
+
+bool SettingsDialog::LoadPicture(ui::Control& preview, std::string_view path) {
+  const platform::LoadedPicture loaded = platform_.pictures.Load(path);
+  if (loaded.id == 0) return false;
+  const ui::PictureId previous = preview.picture;
+  form_.SetPicture(preview, loaded.id);
+  if (previous != 0 && previous != loaded.id) platform_.pictures.Release(previous);
+  return true;
+}
+
+void SettingsDialog::ClearPicture(ui::Control& preview) {
+  const ui::PictureId previous = preview.picture;
+  if (previous == 0) return;
+  form_.SetPicture(preview, 0);
+  platform_.pictures.Release(previous);
+}
+
+void SettingsDialog::ClearPictureGroup(const PictureGroup& group) {
+  ClearPicture(group.preview);
+  Set(group.field, "");
+}
+
+void SettingsDialog::ReportUnreadablePicture(const std::string& path, const std::string& reason) {
+  std::string text = "画像を読み込めませんでした。\r" + path;
+  if (!reason.empty()) text += "\r" + reason;
+  platform_.messages.Show(text, kMessageTitle);
+}
+
+bool SettingsDialog::ShowPictures(std::span<const PictureGroup> groups, const std::string& path) {
+  // Every preview gets its own copy, and either all of them change or none.
+  std::array<ui::PictureId, std::tuple_size_v<decltype(pictures_)>> loaded{};
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const platform::LoadedPicture picture = platform_.pictures.Load(path);
+    if (picture.id == 0) {
+      for (std::size_t j = 0; j < i; ++j) platform_.pictures.Release(loaded[j]);
+      ReportUnreadablePicture(path, picture.error);
+      return false;
+    }
+    loaded[i] = picture.id;
+  }
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    ui::Control& preview = groups[i].preview;
+    const ui::PictureId previous = preview.picture;
+    form_.SetPicture(preview, loaded[i]);
+    if (previous != 0 && previous != loaded[i]) platform_.pictures.Release(previous);
+    Set(groups[i].field, path);
+  }
+  return true;
+}
+
+void SettingsDialog::PickImg() {
+  for (const PictureGroup& group : pictures_) {
+    if (c_.GrpSW.caption != group.key) continue;
+    const std::string path = platform_.pickers.PickFile(kSetupName, kPictureFilter,
+                                                        kAllPicturesEntry, main_.Text("CDir"));
+    if (path.empty()) break;  // cancelled
+    const bool every_meter = &group.preview == &c_.CpuI && c_.Check3.checked;
+    const bool shown = ShowPictures(every_meter ? Meters() : std::span(&group, 1), path);
+    if (shown && &group.preview == &c_.ClockImage) form_.SetVisible(c_.ClockBk, false);
+    break;
+  }
+  Set(c_.GrpSW, "");
+}
+
+void SettingsDialog::Check3_Click() {
+  if (!c_.Check3.checked || c_.CpuImg.caption.empty()) return;
+  ShowPictures(Meters().subspan(1), c_.CpuImg.caption);
+}
+
+void SettingsDialog::Command27_Click() {
+  Set(c_.ClImage, "");
+  form_.SetVisible(c_.ClockBk, true);
+  ClearPicture(c_.ClockImage);
+  for (auto [line, field, swatch, colour] :
+       {std::tuple{&c_.LineH, &c_.HClor, &c_.Hc, kHourHandColour},
+        {&c_.LineM, &c_.MClor, &c_.Mc, kMinuteHandColour},
+        {&c_.LineS, &c_.SClor, &c_.Sc, kSecondHandColour}}) {
+    form_.SetFore(*line, colour);
+    Set(*field, ColourText(colour));
+    Paint(*swatch, colour);
+  }
+}
+
+}  // namespace kelvara
