@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/settings_fixture.h"
+#include "ui/hit_test.h"
 
 namespace kelvara::testing {
 namespace {
@@ -138,7 +139,8 @@ TEST_F(SettingsTest, AFailedWriteStillShowsTheMonitorAndKeepsTheDialog) {
 
 TEST_F(SettingsTest, HelpOnTheTotals) {
   Open();
-  Click("Label30");
+  const ui::Rect link = form().WindowRect(C("Label30"));  // over the note's second line
+  ui::ClickAt(form(), link.left + link.width / 2, link.top + 10);
   EXPECT_EQ(fake.messages,
             Strings{"TavoroII|システムのプロパティ (ﾏｲ ｺﾝﾋﾟｭｰﾀを右クリック → プロパティ) \r"
                     "を開きます。\r　\r『全般』タブ下に物理メモリが表示されています。\r"
