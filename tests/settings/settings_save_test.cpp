@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/settings_fixture.h"
+#include "ui/hit_test.h"
 
 namespace kelvara::testing {
 namespace {
@@ -78,44 +79,30 @@ TEST_F(SettingsTest, AllItemsWithNothingPickedSavesGrey) {
 }
 
 TEST_F(SettingsTest, TotalsThatAreNotWholeMegabytesAreRefused) {
-  const struct {
-    const char* field;
-    const char* typed;
-    const char* refusal;  // none: saved
-  } cases[] = {
-      {"RTUl", "abc", "物理メモリサイズ"},
-      {"RTUl", "2560MB", "物理メモリサイズ"},
-      {"RTUl", "0", "物理メモリサイズ"},
-      {"RTUl", "1234567", "物理メモリサイズ"},
-      {"RTUl", "４０９６", "物理メモリサイズ"},
-      {"RTUl", " 12", "物理メモリサイズ"},
-      {"PFUl", "-5", "ページファイルサイズ"},
-      {"PFUl", "12.5", "ページファイルサイズ"},
-      {"RTUl", "999999", ""},
-      {"PFUl", "1", ""},
-      {"PFUl", "", ""},
-  };
-  for (const auto& c : cases) {
-    Start(kStored);
-    Reopen();
-    FocusLog focus;
-    form().Subscribe(&focus);
-    form().SetCaption(C(c.field), c.typed);
-    fake.messages.clear();
-    Press("Command6");
-    const std::string stored = Text("Fil").empty() ? "" : fake.files.at(StorePath());
-    if (*c.refusal) {
-      EXPECT_EQ(fake.messages, Strings{std::string("TavoroII|") + c.refusal +
-                                       "には 1 から 999999 までの整数 (MB) を入力してください。"})
-          << c.typed;
-      EXPECT_EQ(focus.focused, Strings{c.field}) << c.typed;
-      EXPECT_EQ(stored, EncodeRecord(kStored)) << c.typed;
-      EXPECT_EQ(main.Text(c.field), "") << c.typed;
-    } else {
-      EXPECT_EQ(fake.messages, Strings{}) << c.typed;
-      EXPECT_EQ(main.Text(c.field), c.typed) << c.typed;
+  const Strings refused = {"abc",      "2560MB", "0",  "000000", "1234567",
+                           "４０９６", " 12",    "-5", "12.5"};
+  const Strings accepted = {"999999", "1", "0012", ""};
+  for (const auto& [field, name] :
+       {std::pair{"RTUl", "物理メモリサイズ"}, {"PFUl", "ページファイルサイズ"}}) {
+    for (const Strings* typed_texts : {&refused, &accepted}) {
+      const bool refuse = typed_texts == &refused;
+      for (const std::string& typed : *typed_texts) {
+        Start(kStored);
+        Reopen();
+        FocusLog focus;
+        form().Subscribe(&focus);
+        form().SetCaption(C(field), typed);
+        Press("Command6");
+        const std::string refusal = std::string("TavoroII|") + name +
+                                    "には 1 から 999999 までの整数 (MB) を入力してください。";
+        EXPECT_EQ(fake.messages, refuse ? Strings{refusal} : Strings{}) << field << typed;
+        EXPECT_EQ(focus.focused, refuse ? Strings{field} : Strings{}) << field << typed;
+        EXPECT_EQ(main.Text(field), refuse ? "" : typed) << field << typed;
+        EXPECT_EQ(fake.files.at(StorePath()) == EncodeRecord(kStored), refuse) << field << typed;
+        form().Subscribe(nullptr);
+        fake.messages.clear();
+      }
     }
-    form().Subscribe(nullptr);
   }
 }
 
@@ -152,7 +139,8 @@ TEST_F(SettingsTest, AFailedWriteStillShowsTheMonitorAndKeepsTheDialog) {
 
 TEST_F(SettingsTest, HelpOnTheTotals) {
   Open();
-  Click("Label30");
+  const ui::Rect link = form().WindowRect(C("Label30"));  // over the note's second line
+  ui::ClickAt(form(), link.left + link.width / 2, link.top + 10);
   EXPECT_EQ(fake.messages,
             Strings{"TavoroII|システムのプロパティ (ﾏｲ ｺﾝﾋﾟｭｰﾀを右クリック → プロパティ) \r"
                     "を開きます。\r　\r『全般』タブ下に物理メモリが表示されています。\r"
