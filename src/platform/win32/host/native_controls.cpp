@@ -1,6 +1,7 @@
 #include "platform/win32/host/native_controls.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "platform/win32/text.h"
@@ -204,29 +205,36 @@ void NativeControls::WriteList(const ui::Control& c, Slot& child) {
 }
 
 void NativeControls::CutFrame(Slot& child, const Scale& scale) {
-  // The group box paints only its edge and caption; cut away its inside so
+  // The group box paints only its edge and caption; cut away the rest so
   // that the form's own painting (labels, pictures, the fill) shows there
-  // and the mouse reaches it.
+  // and the mouse reaches it. The edge runs along the middle of the caption;
+  // where exactly the caption sits varies, so its part is cut generously.
   RECT client{};
   GetClientRect(child.window, &client);
   TEXTMETRICW metrics{};
+  SIZE caption{};
   {
     WindowDc dc(child.window);
     SelectedObject font(dc.get(), child.font.get());
     GetTextMetricsW(dc.get(), &metrics);
+    const std::wstring text = Widen(child.text);
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &caption);
   }
   const int edge = scale.FromDesignPx(2);
-  const int band = std::max<int>(metrics.tmHeight, edge) + scale.FromDesignPx(1);
-  if (child.ring.cx == client.right && child.ring.cy == client.bottom && child.band == band) return;
-  UniqueRegion ring(CreateRectRgn(0, 0, client.right, client.bottom));
-  if (client.right > 2 * edge && client.bottom > band + edge) {
-    UniqueRegion inside(CreateRectRgn(edge, band, client.right - edge, client.bottom - edge));
-    CombineRgn(ring.get(), ring.get(), inside.get(), RGN_DIFF);
-  }
+  const int middle = metrics.tmHeight / 2;
+  const int title = caption.cx > 0 ? caption.cx + scale.FromDesignPx(20) : 0;
+  const std::array<int, 5> cut{client.right, client.bottom, middle, title, metrics.tmHeight};
+  if (cut == child.cut) return;
+  const int top = std::max(middle - edge, 0);
+  UniqueRegion ring(CreateRectRgn(0, top, client.right, client.bottom));
+  UniqueRegion part(CreateRectRgn(edge, middle + edge, client.right - edge, client.bottom - edge));
+  CombineRgn(ring.get(), ring.get(), part.get(), RGN_DIFF);
+  part.reset(CreateRectRgn(0, 0, std::min<int>(title, client.right),
+                           metrics.tmHeight + scale.FromDesignPx(1)));
+  CombineRgn(ring.get(), ring.get(), part.get(), RGN_OR);
   // The window owns the region once it takes it.
   if (SetWindowRgn(child.window, ring.get(), TRUE) != 0) ring.release();
-  child.ring = SIZE{client.right, client.bottom};
-  child.band = band;
+  child.cut = cut;
 }
 
 std::optional<std::string> NativeControls::TakeUserText(std::size_t index) {
