@@ -1,5 +1,7 @@
 #include "platform/win32/host/native_controls.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -58,6 +60,22 @@ class WritingScope {
   bool was_;
 };
 
+// A group box leaves unpainted what lies around its caption; the colour
+// behind it goes there, as the form window tells it.
+LRESULT CALLBACK FrameBackground(HWND frame, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                 DWORD_PTR) {
+  if (message == WM_ERASEBKGND) {
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC, w, reinterpret_cast<LPARAM>(frame)));
+    RECT r{};
+    GetClientRect(frame, &r);
+    if (brush != nullptr && FillRect(reinterpret_cast<HDC>(w), &r, brush) != 0) return 1;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(frame, &FrameBackground, id);
+  }
+  return DefSubclassProc(frame, message, w, l);
+}
+
 }  // namespace
 
 bool IsNative(ControlKind kind) {
@@ -112,6 +130,7 @@ void NativeControls::Create(const ui::Form& form, const ui::Control& c, std::siz
     if (GetComboBoxInfo(child.window, &info) != FALSE) child.edit = info.hwndItem;
   }
   if (child.edit != nullptr) WatchTyping(index);
+  if (c.kind == ControlKind::kFrame) SetWindowSubclass(child.window, &FrameBackground, 0, 0);
 }
 
 void NativeControls::PlaceInTabOrder(std::size_t index) {
