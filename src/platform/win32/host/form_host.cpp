@@ -24,6 +24,12 @@ ATOM RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
+RECT ClipBox(HDC dc) {
+  RECT r{};
+  GetClipBox(dc, &r);
+  return r;
+}
+
 // The shift argument of a mouse event: shift 1, control 2, alt 4.
 int ShiftState(WPARAM w) {
   int shift = 0;
@@ -231,6 +237,9 @@ LRESULT FormHost::Handle(UINT message, WPARAM w, LPARAM l) {
       return 1;  // the paint covers everything
     case WM_PAINT:
       OnPaint();
+      return 0;
+    case WM_PRINTCLIENT:  // a themed child draws what lies behind it, amid its own paint
+      painter_.Paint(reinterpret_cast<HDC>(w), scale_, form_, ClipBox(reinterpret_cast<HDC>(w)));
       return 0;
     case WM_TIMER:
       OnTimer(w);

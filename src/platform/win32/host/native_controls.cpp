@@ -1,6 +1,9 @@
 #include "platform/win32/host/native_controls.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "platform/win32/text.h"
@@ -57,6 +60,22 @@ class WritingScope {
   bool was_;
 };
 
+// A group box leaves unpainted what lies around its caption; the colour
+// behind it goes there, as the form window tells it.
+LRESULT CALLBACK FrameBackground(HWND frame, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                 DWORD_PTR) {
+  if (message == WM_ERASEBKGND) {
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC, w, reinterpret_cast<LPARAM>(frame)));
+    RECT r{};
+    GetClientRect(frame, &r);
+    if (brush != nullptr && FillRect(reinterpret_cast<HDC>(w), &r, brush) != 0) return 1;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(frame, &FrameBackground, id);
+  }
+  return DefSubclassProc(frame, message, w, l);
+}
+
 }  // namespace
 
 bool IsNative(ControlKind kind) {
@@ -111,6 +130,7 @@ void NativeControls::Create(const ui::Form& form, const ui::Control& c, std::siz
     if (GetComboBoxInfo(child.window, &info) != FALSE) child.edit = info.hwndItem;
   }
   if (child.edit != nullptr) WatchTyping(index);
+  if (c.kind == ControlKind::kFrame) SetWindowSubclass(child.window, &FrameBackground, 0, 0);
 }
 
 void NativeControls::PlaceInTabOrder(std::size_t index) {
@@ -204,29 +224,36 @@ void NativeControls::WriteList(const ui::Control& c, Slot& child) {
 }
 
 void NativeControls::CutFrame(Slot& child, const Scale& scale) {
-  // The group box paints only its edge and caption; cut away its inside so
+  // The group box paints only its edge and caption; cut away the rest so
   // that the form's own painting (labels, pictures, the fill) shows there
-  // and the mouse reaches it.
+  // and the mouse reaches it. The edge runs along the middle of the caption;
+  // where exactly the caption sits varies, so its part is cut generously.
   RECT client{};
   GetClientRect(child.window, &client);
   TEXTMETRICW metrics{};
+  SIZE caption{};
   {
     WindowDc dc(child.window);
     SelectedObject font(dc.get(), child.font.get());
     GetTextMetricsW(dc.get(), &metrics);
+    const std::wstring text = Widen(child.text);
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &caption);
   }
   const int edge = scale.FromDesignPx(2);
-  const int band = std::max<int>(metrics.tmHeight, edge) + scale.FromDesignPx(1);
-  if (child.ring.cx == client.right && child.ring.cy == client.bottom && child.band == band) return;
-  UniqueRegion ring(CreateRectRgn(0, 0, client.right, client.bottom));
-  if (client.right > 2 * edge && client.bottom > band + edge) {
-    UniqueRegion inside(CreateRectRgn(edge, band, client.right - edge, client.bottom - edge));
-    CombineRgn(ring.get(), ring.get(), inside.get(), RGN_DIFF);
-  }
+  const int middle = metrics.tmHeight / 2;
+  const int title = caption.cx > 0 ? caption.cx + scale.FromDesignPx(20) : 0;
+  const std::array<int, 5> cut{client.right, client.bottom, middle, title, metrics.tmHeight};
+  if (cut == child.cut) return;
+  const int top = std::max(middle - edge, 0);
+  UniqueRegion ring(CreateRectRgn(0, top, client.right, client.bottom));
+  UniqueRegion part(CreateRectRgn(edge, middle + edge, client.right - edge, client.bottom - edge));
+  CombineRgn(ring.get(), ring.get(), part.get(), RGN_DIFF);
+  part.reset(CreateRectRgn(0, 0, std::min<int>(title, client.right),
+                           metrics.tmHeight + scale.FromDesignPx(1)));
+  CombineRgn(ring.get(), ring.get(), part.get(), RGN_OR);
   // The window owns the region once it takes it.
   if (SetWindowRgn(child.window, ring.get(), TRUE) != 0) ring.release();
-  child.ring = SIZE{client.right, client.bottom};
-  child.band = band;
+  child.cut = cut;
 }
 
 std::optional<std::string> NativeControls::TakeUserText(std::size_t index) {

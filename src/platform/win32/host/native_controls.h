@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -73,9 +74,8 @@ class NativeControls {
     bool locked = false;
     bool owner_drawn = false;
     bool writing = false;
-    SIZE ring{};  // the size of frame its region was cut for
-    int band = 0;
-    wchar_t high = 0;  // the first half of a character typed in two
+    std::array<int, 5> cut{};  // what a frame's region was cut for
+    wchar_t high = 0;          // the first half of a character typed in two
   };
   void Create(const ui::Form& form, const ui::Control& c, std::size_t index, const Scale& scale);
   void PlaceInTabOrder(std::size_t index);
