@@ -30,10 +30,27 @@ class OpenPicker {
   bool& open_;
 };
 
+// The dialogs' library is loaded on the first pick, not at start: it and
+// what it pulls in (printing among it) would cost every idle monitor
+// megabytes for a dialog most runs never open. Kept for the process's life.
+template <typename Record>
+BOOL ShowDialog(const char* name, Record* record) {
+  static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+  if (library == nullptr) return FALSE;
+  using Dialog = BOOL(WINAPI*)(Record*);
+  // Through the one function type that casts to any other without a warning.
+  const auto dialog =
+      reinterpret_cast<Dialog>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+  return dialog != nullptr ? dialog(record) : FALSE;
+}
+
 }  // namespace
 
 PickerCalls SystemPickerCalls() {
-  return PickerCalls{ChooseColorW, GetOpenFileNameW, ChooseFontW, SystemDpi};
+  return PickerCalls{[](CHOOSECOLORW* record) { return ShowDialog("ChooseColorW", record); },
+                     [](OPENFILENAMEW* record) { return ShowDialog("GetOpenFileNameW", record); },
+                     [](CHOOSEFONTW* record) { return ShowDialog("ChooseFontW", record); },
+                     SystemDpi};
 }
 
 Win32Pickers::Win32Pickers(FindWindowFunction find_window, PickerCalls calls)
