@@ -1,0 +1,14 @@
+#pragma once
+
+// The long run's commands of the driver: refresh ticks posted faster than
+// real time, and every secondary window and the tray menu opened and closed,
+// in one process, then one sample of the program's resources.
+
+namespace kelvara::e2e {
+
+// driver soak-round TICKS CYCLES [BATCH]: prints one sample line; 0 when the
+// round went through, 1 when the program is gone or a step failed, 2 on bad
+// arguments.
+int SoakRound(int argc, wchar_t** argv);
+
+}  // namespace kelvara::e2e
