@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -216,6 +217,48 @@ class Soak {
   std::string failure_;
 };
 
+// The handles of a process as the system's handle list gives them: Wine
+// answers GetProcessHandleCount for another process with 0, but lists every
+// handle its server holds.
+std::optional<DWORD> ListedHandles(DWORD pid) {
+  struct Entry {
+    PVOID object;
+    ULONG_PTR process;
+    ULONG_PTR handle;
+    ULONG access;
+    USHORT back_trace;
+    USHORT type;
+    ULONG attributes;
+    ULONG reserved;
+  };
+  struct List {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    Entry entries[1];
+  };
+  using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+  constexpr int kExtendedHandleInformation = 64;
+  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  if (query == nullptr) return std::nullopt;
+  std::vector<unsigned char> buffer(1 << 20);
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    ULONG needed = 0;
+    const LONG status = query(kExtendedHandleInformation, buffer.data(),
+                              static_cast<ULONG>(buffer.size()), &needed);
+    if (status >= 0) {
+      const auto* list = reinterpret_cast<const List*>(buffer.data());
+      DWORD mine = 0;
+      for (ULONG_PTR i = 0; i < list->count; ++i) {
+        if (list->entries[i].process == pid) ++mine;
+      }
+      return mine;
+    }
+    buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed + 4096));
+  }
+  return std::nullopt;
+}
+
 long Argument(int argc, wchar_t** argv, int index, long fallback) {
   return argc > index ? std::wcstol(argv[index], nullptr, 10) : fallback;
 }
@@ -247,11 +290,21 @@ int SoakRound(int argc, wchar_t** argv) {
   const Clock::time_point start = Clock::now();
   Soak soak(main, question);
   bool ok = true;
+  // Where the time goes, per kind of step: menu, launcher, version,
+  // settings, memory release, ticks.
+  std::array<Clock::duration, 6> spent{};
+  const auto timed = [&](std::size_t kind, auto step) {
+    const Clock::time_point began = Clock::now();
+    const bool done = step();
+    spent[kind] += Clock::now() - began;
+    return done;
+  };
   for (long i = 0; ok && i < cycles; ++i) {
-    ok = soak.TrayMenu() && soak.Launcher() && soak.Version() && soak.Settings() &&
-         soak.MemoryRelease(*restore);
+    ok = timed(0, [&] { return soak.TrayMenu(); }) && timed(1, [&] { return soak.Launcher(); }) &&
+         timed(2, [&] { return soak.Version(); }) && timed(3, [&] { return soak.Settings(); }) &&
+         timed(4, [&] { return soak.MemoryRelease(*restore); });
   }
-  ok = ok && soak.Ticks(ticks, batch, refresh);
+  ok = ok && timed(5, [&] { return soak.Ticks(ticks, batch, refresh); });
   const std::optional<long> own_gdi = ok ? soak.Drain() : std::nullopt;
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
@@ -259,7 +312,14 @@ int SoakRound(int argc, wchar_t** argv) {
   const win32::UniqueHandle process(
       OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
   DWORD handles = 0;
-  const bool counted = process && GetProcessHandleCount(process.get(), &handles) != FALSE;
+  bool counted = process && GetProcessHandleCount(process.get(), &handles) != FALSE && handles > 0;
+  const char* handle_source = "process";
+  if (!counted) {
+    const std::optional<DWORD> listed = ListedHandles(pid);
+    counted = listed.has_value();
+    handles = listed.value_or(0);
+    handle_source = "system-list";
+  }
   const DWORD gdi = process ? GetGuiResources(process.get(), GR_GDIOBJECTS) : 0;
   const DWORD user = process ? GetGuiResources(process.get(), GR_USEROBJECTS) : 0;
   std::printf("alive=%d ms=%lld retries=%d handles=%s gdi=%lu user=%lu own_gdi=%s",
@@ -267,6 +327,12 @@ int SoakRound(int argc, wchar_t** argv) {
               counted ? std::to_string(handles).c_str() : "none", static_cast<unsigned long>(gdi),
               static_cast<unsigned long>(user),
               own_gdi ? std::to_string(*own_gdi).c_str() : "none");
+  std::printf(" handles_from=%s spent_ms=", counted ? handle_source : "none");
+  for (std::size_t i = 0; i < spent.size(); ++i) {
+    std::printf("%s%lld", i > 0 ? "," : "",
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(spent[i]).count()));
+  }
   if (!soak.failure().empty()) std::printf(" failed=%s", soak.failure().c_str());
   std::printf("\n");
   return ok ? 0 : 1;
