@@ -79,7 +79,7 @@ TEST(LiveGdiObjects, EveryGdiOwnerCountsWhatItHoldsAndNotMoves) {
 TEST(LiveGdiObjects, FailedMakesAndOtherHandlesAreNotCounted) {
   const long base = LiveGdiObjects();
   UniqueBrush none(nullptr);
-  UniqueBitmap refused(CreateBitmap(-1, -1, 1, 32, nullptr));
+  UniqueFont refused(CreateFontIndirectW(nullptr));
   UniquePen pen;
   pen.reset(nullptr);
   UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
