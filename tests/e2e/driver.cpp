@@ -562,7 +562,7 @@ int Usage() {
       "driver file-dialog PATH [wait-ms]\n"
       "                                 types a path into the file dialog and presses Open\n"
       "driver cancel-dialog [wait-ms]   presses Cancel on any open dialog\n"
-      "driver soak-round TICKS CYCLES [BATCH]\n"
+      "driver soak-round TICKS CYCLES [BATCH] [STEPS]\n"
       "                                 windows and menu CYCLES times, TICKS ticks, one sample\n",
       stderr);
   return kUsage;

@@ -270,7 +270,7 @@ int SoakRound(int argc, wchar_t** argv) {
   const long cycles = Argument(argc, argv, 3, -1);
   const long batch = Argument(argc, argv, 4, 200);
   if (ticks < 0 || cycles < 0 || batch <= 0) {
-    std::fputs("driver soak-round TICKS CYCLES [BATCH]\n", stderr);
+    std::fputs("driver soak-round TICKS CYCLES [BATCH] [STEPS, of mlvsr]\n", stderr);
     return 2;
   }
   std::vector<UINT_PTR> refresh;
@@ -299,10 +299,17 @@ int SoakRound(int argc, wchar_t** argv) {
     spent[kind] += Clock::now() - began;
     return done;
   };
+  // Which steps a cycle takes, by letter: the menu, the launcher, the
+  // version, the settings, the memory release; all of them by default, a
+  // few to find which one something grows with.
+  const std::wstring kinds = argc > 5 ? argv[5] : L"mlvsr";
+  const auto takes = [&](wchar_t kind) { return kinds.find(kind) != std::wstring::npos; };
   for (long i = 0; ok && i < cycles; ++i) {
-    ok = timed(0, [&] { return soak.TrayMenu(); }) && timed(1, [&] { return soak.Launcher(); }) &&
-         timed(2, [&] { return soak.Version(); }) && timed(3, [&] { return soak.Settings(); }) &&
-         timed(4, [&] { return soak.MemoryRelease(*restore); });
+    ok = (!takes(L'm') || timed(0, [&] { return soak.TrayMenu(); })) &&
+         (!takes(L'l') || timed(1, [&] { return soak.Launcher(); })) &&
+         (!takes(L'v') || timed(2, [&] { return soak.Version(); })) &&
+         (!takes(L's') || timed(3, [&] { return soak.Settings(); })) &&
+         (!takes(L'r') || timed(4, [&] { return soak.MemoryRelease(*restore); }));
   }
   ok = ok && timed(5, [&] { return soak.Ticks(ticks, batch, refresh); });
   const std::optional<long> own_gdi = ok ? soak.Drain() : std::nullopt;
