@@ -18,6 +18,7 @@
 #include "platform/win32/host/popup_menus.h"
 #include "platform/win32/host/tray_icon.h"
 #include "platform/win32/host/window_hosts.h"
+#include "platform/win32/live_gdi.h"
 #include "platform/win32/messages.h"
 #include "platform/win32/pickers.h"
 #include "platform/win32/pictures.h"
@@ -111,6 +112,7 @@ bool Program::Wire() {
   tray_.Attach(window->window());
   tray_.on_mouse = [this](int mouse_message) { windows_.tray().Form_MouseMove(mouse_message); };
   window->extra_messages = [this](UINT message, WPARAM w, LPARAM l) {
+    if (const std::optional<LRESULT> live = win32::AnswerLiveGdiObjects(message, w, l)) return live;
     return tray_.HandleMessage(message, w, l);
   };
   // Closing the monitor window (log-off, a close command) unloads it, and

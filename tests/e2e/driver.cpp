@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "driver_soak.h"
 #include "platform/win32/host/form_host.h"
 #include "platform/win32/host/popup_menus.h"
 #include "platform/win32/host/tray_icon.h"
@@ -560,7 +561,9 @@ int Usage() {
       "driver colour R G B [wait-ms]    types a colour into the colour dialog and presses OK\n"
       "driver file-dialog PATH [wait-ms]\n"
       "                                 types a path into the file dialog and presses Open\n"
-      "driver cancel-dialog [wait-ms]   presses Cancel on any open dialog\n",
+      "driver cancel-dialog [wait-ms]   presses Cancel on any open dialog\n"
+      "driver soak-round TICKS CYCLES [BATCH] [STEPS]\n"
+      "                                 windows and menu CYCLES times, TICKS ticks, one sample\n",
       stderr);
   return kUsage;
 }
@@ -574,6 +577,7 @@ int Wait(int argc, wchar_t** argv, int index, int fallback) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return Usage();
   const std::wstring command = argv[1];
+  if (command == L"soak-round") return kelvara::e2e::SoakRound(argc, argv);
   if (command == L"list") {
     EnumWindows(PrintTopLevel, 0);
     return kFound;

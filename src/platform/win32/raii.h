@@ -9,6 +9,8 @@
 
 #include <utility>
 
+#include "platform/win32/live_gdi.h"
+
 namespace kelvara::win32 {
 
 // One value and the call that gives it back to the system. `Traits` names the
@@ -19,34 +21,55 @@ class Unique {
   using Value = typename Traits::Value;
 
   Unique() = default;
-  explicit Unique(Value value) : value_(value) {}
+  explicit Unique(Value value) : value_(value) { Count(value, 1); }
   ~Unique() { reset(); }
   Unique(const Unique&) = delete;
   Unique& operator=(const Unique&) = delete;
-  Unique(Unique&& other) noexcept : value_(other.release()) {}
+  // A move changes the owner, not the count.
+  Unique(Unique&& other) noexcept : value_(std::exchange(other.value_, Traits::None())) {}
   Unique& operator=(Unique&& other) noexcept {
-    if (this != &other) reset(other.release());
+    if (this != &other) {
+      reset();
+      value_ = std::exchange(other.value_, Traits::None());
+    }
     return *this;
   }
 
   Value get() const { return value_; }
   explicit operator bool() const { return value_ != Traits::None(); }
 
-  // Gives up ownership without releasing.
-  Value release() { return std::exchange(value_, Traits::None()); }
+  // Gives up ownership without releasing: whoever takes it (the system, for
+  // a window's region) is no longer counted as ours.
+  Value release() {
+    const Value value = std::exchange(value_, Traits::None());
+    Count(value, -1);
+    return value;
+  }
 
   void reset(Value value = Traits::None()) {
     const Value old = std::exchange(value_, value);
-    if (old != Traits::None()) Traits::Close(old);
+    Count(value, 1);
+    if (old != Traits::None()) {
+      Traits::Close(old);
+      Count(old, -1);
+    }
   }
 
   // For calls that return the value through a pointer; releases any old one.
   Value* put() {
+    static_assert(!kCounted, "a value written through a pointer would not be counted");
     reset();
     return &value_;
   }
 
  private:
+  static constexpr bool kCounted = requires { Traits::kCountedGdi; };
+  static void Count(Value value, long delta) {
+    if constexpr (kCounted) {
+      if (value != Traits::None()) LiveGdiCounter().fetch_add(delta, std::memory_order_relaxed);
+    }
+  }
+
   Value value_ = Traits::None();
 };
 
@@ -63,12 +86,14 @@ struct FileTraits {
 };
 template <typename H>
 struct GdiTraits {
+  static constexpr bool kCountedGdi = true;
   using Value = H;
   static Value None() { return nullptr; }
   static void Close(Value h) { DeleteObject(h); }
 };
 // A DC made with CreateCompatibleDC or CreateDC.
 struct CreatedDcTraits {
+  static constexpr bool kCountedGdi = true;
   using Value = HDC;
   static Value None() { return nullptr; }
   static void Close(Value h) { DeleteDC(h); }
