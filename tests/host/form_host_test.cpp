@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,65 @@ TEST_F(FormHostTest, AChangeRepaintsOnlyWhereTheControlWasAndIs) {
 
   form.SetCaption(form["OsVer"], "10.0");  // a variable: nothing to repaint
   EXPECT_TRUE(Same(UpdateArea(window), RECT{}));
+}
+
+// The rectangles of a window's update region, top to bottom.
+std::vector<std::array<LONG, 4>> UpdateRects(HWND window) {
+  std::vector<std::array<LONG, 4>> out;
+  UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  if (GetUpdateRgn(window, region.get(), FALSE) == NULLREGION) return out;
+  const DWORD size = GetRegionData(region.get(), 0, nullptr);
+  std::vector<char> bytes(size);
+  auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+  if (GetRegionData(region.get(), size, data) == 0) return out;
+  const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+    out.push_back({rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
+  }
+  return out;
+}
+
+// Runs the window's timer messages only: a paint would empty the update area.
+bool RunTimersUntil(const bool& done) {
+  const DWORD until = GetTickCount() + 5000;
+  MSG message;
+  while (!done && static_cast<int>(until - GetTickCount()) > 0) {
+    while (!done && PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE) != FALSE) {
+      DispatchMessageW(&message);
+    }
+    Sleep(5);
+  }
+  return done;
+}
+
+TEST_F(FormHostTest, ATickIsInvalidatedOnceAsItEndsAndOnlyWhereItChanged) {
+  ui::Form form("frmDTMn", MainWindowFrame(), MainWindowDesign());
+  HOST_OR_SKIP(host, form);
+  form.SetWindowHeight(4245);
+  form.SetWindowVisible(true);
+  const HWND window = host->window();
+  UpdateWindow(window);
+
+  RECT during{1, 1, 2, 2};
+  bool ticked = false;
+  form["TmrNN"].on_timer = [&] {
+    form.SetCaption(form["lblTime"], "12:34:56");
+    form.SetCaption(form["lblDSPer"], "42.5%");
+    form.SetWidth(form["DSpce"], 750);   // nothing to 50 pixels
+    form.SetWidth(form["DSpce"], 1500);  // then 100: its old place lies inside
+    during = UpdateArea(window);
+    form.SetEnabled(form["TmrNN"], false);  // one tick is enough
+    ticked = true;
+  };
+  form.SetInterval(form["TmrNN"], 20);
+  form.SetEnabled(form["TmrNN"], true);
+  ASSERT_TRUE(RunTimersUntil(ticked));
+
+  EXPECT_TRUE(Same(during, RECT{}));  // nothing yet while the tick runs
+  // The caption at the top and the row at the bottom, not all between them.
+  const std::vector<std::array<LONG, 4>> want = {
+      {24, 40, 169, 73}, {48, 248, 148, 265}, {176, 267, 217, 283}};
+  EXPECT_EQ(UpdateRects(window), want);
 }
 
 TEST_F(FormHostTest, ATimerTicksWhileEnabledWithAnInterval) {

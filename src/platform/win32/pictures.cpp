@@ -259,6 +259,7 @@ Win32Pictures::~Win32Pictures() = default;
 
 IWICImagingFactory* Win32Pictures::Factory() {
   if (!factory_) {
+    if (!com_) com_.emplace();
     // The first factory: the one every Windows since XP SP3 and Wine have.
     CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
                      IID_IWICImagingFactory, factory_.put_void());

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,7 +72,9 @@ class Win32Pictures final : public platform::Pictures {
   IWICImagingFactory* Factory();
 
   HMODULE resources_;
-  ComApartment com_;
+  // Entered with the first decoder: our own bitmaps need no COM, so an idle
+  // monitor never loads it. Declared before the factory, which it outlives.
+  std::optional<ComApartment> com_;
   ComPtr<IWICImagingFactory> factory_;
   std::map<ui::PictureId, Picture> loaded_;
   std::map<std::string, Picture> own_;

@@ -49,6 +49,10 @@ ShellCalls SystemShellCalls() {
 Win32Shell::Win32Shell(FindWindowFunction find_window, ShellCalls calls)
     : find_window_(std::move(find_window)), calls_(std::move(calls)) {}
 
+void Win32Shell::EnterCom() {
+  if (!com_) com_.emplace();
+}
+
 HWND Win32Shell::WindowOf(platform::OwnerWindow owner) const {
   if (owner.empty() || !find_window_) return nullptr;
   return find_window_(owner);
@@ -57,6 +61,7 @@ HWND Win32Shell::WindowOf(platform::OwnerWindow owner) const {
 void Win32Shell::Execute(platform::OwnerWindow owner, platform::OptionalText verb,
                          std::string_view file, platform::OptionalText parameters,
                          platform::OptionalText directory, int show) {
+  EnterCom();
   const WideArgument wide_verb(verb), wide_parameters(parameters), wide_directory(directory);
   const std::wstring wide_file = Widen(file);
   calls_.execute(WindowOf(owner), wide_verb.get(), wide_file.c_str(), wide_parameters.get(),
@@ -64,6 +69,7 @@ void Win32Shell::Execute(platform::OwnerWindow owner, platform::OptionalText ver
 }
 
 bool Win32Shell::ExecuteEx(const platform::ShellExecuteInfo& info) {
+  EnterCom();
   const WideArgument verb(info.verb), parameters(info.parameters), directory(info.directory);
   const std::wstring file = Widen(info.file);
   SHELLEXECUTEINFOW call{};
@@ -83,11 +89,13 @@ bool Win32Shell::ExecuteEx(const platform::ShellExecuteInfo& info) {
 
 void Win32Shell::EmptyRecycleBin(platform::OwnerWindow owner, std::string_view root,
                                  unsigned flags) {
+  EnterCom();
   const std::wstring wide_root = Widen(root);
   calls_.empty_recycle_bin(WindowOf(owner), wide_root.c_str(), flags);
 }
 
 void Win32Shell::AddToRecentDocs(unsigned flags, platform::OptionalText path) {
+  EnterCom();
   if (!path) {
     calls_.add_to_recent_docs(flags, nullptr);
     return;
@@ -99,7 +107,10 @@ void Win32Shell::AddToRecentDocs(unsigned flags, platform::OptionalText path) {
   calls_.add_to_recent_docs(SHARD_PATHW, wide_path.c_str());
 }
 
-void Win32Shell::ShowShutDownDialog() { calls_.shut_down_dialog(); }
+void Win32Shell::ShowShutDownDialog() {
+  EnterCom();
+  calls_.shut_down_dialog();
+}
 
 void Win32Clipboard::Clear() {
   if (!OpenClipboard(nullptr)) return;  // another program holds it

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "platform/clipboard.h"
@@ -47,9 +48,11 @@ class Win32Shell final : public platform::Shell {
 
  private:
   HWND WindowOf(platform::OwnerWindow owner) const;
+  void EnterCom();
 
-  // The shell's verbs and folders may use COM on the calling thread.
-  ComApartment com_;
+  // The shell's verbs and folders may use COM on the calling thread. Entered
+  // on the first shell call: an idle monitor then never loads COM.
+  std::optional<ComApartment> com_;
   FindWindowFunction find_window_;
   ShellCalls calls_;
 };

@@ -106,6 +106,7 @@ bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
   form_.Subscribe(this);
   SyncWindow();
   for (std::size_t i = 0; i < count; ++i) RealiseControl(i);
+  FlushDirty();
   return true;
 }
 
@@ -116,12 +117,14 @@ std::size_t FormHost::IndexOf(const ui::Control& c) const {
 void FormHost::ControlChanged(const ui::Form&, const ui::Control& control, const ui::Rect&) {
   if (window_ == nullptr) return;
   RealiseControl(IndexOf(control));
-  if (control.kind != ControlKind::kFrame) return;
-  // Where a frame is, and whether it shows and works, its contents follow.
-  const std::vector<ui::Control>& controls = form_.controls();
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (form_.Holds(control, controls[i])) RealiseControl(i);
+  if (control.kind == ControlKind::kFrame) {
+    // Where a frame is, and whether it shows and works, its contents follow.
+    const std::vector<ui::Control>& controls = form_.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      if (form_.Holds(control, controls[i])) RealiseControl(i);
+    }
   }
+  FlushDirty();
 }
 
 void FormHost::FormChanged(const ui::Form&) {
@@ -140,8 +143,10 @@ void FormHost::FocusRequested(const ui::Form&, const ui::Control& control) {
   if (control.kind == ControlKind::kTextField) SendMessageW(child, EM_SETSEL, 0, -1);
 }
 
-void FormHost::Invalidate(const RECT& r) {
-  if (IsRectEmpty(&r) == FALSE) InvalidateRect(window_, &r, FALSE);
+void FormHost::Invalidate(const RECT& r) { dirty_.Add(r); }
+
+void FormHost::FlushDirty() {
+  if (!batching_ && window_ != nullptr) dirty_.Flush(window_);
 }
 
 void FormHost::RealiseControl(std::size_t index) {
@@ -317,8 +322,20 @@ void FormHost::OnTimer(UINT_PTR id) {
   const std::size_t index = id - 1;
   if (id == 0 || index >= form_.controls().size()) return;
   const ui::Control& c = form_.controls()[index];
-  if (c.kind != ControlKind::kTimer || !c.enabled || c.interval <= 0) return;
-  if (c.on_timer) c.on_timer();
+  if (c.kind != ControlKind::kTimer || !c.enabled || c.interval <= 0 || !c.on_timer) return;
+  // One invalidation for the whole tick, however the handler leaves.
+  struct Batch {
+    explicit Batch(FormHost& host) : host_(host), was_(host.batching_) { host_.batching_ = true; }
+    ~Batch() {
+      host_.batching_ = was_;
+      host_.FlushDirty();
+    }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+    FormHost& host_;
+    bool was_;
+  } batch(*this);
+  c.on_timer();
 }
 
 void FormHost::OnCommand(UINT id, UINT code) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/host/back_buffer.h"
+#include "platform/win32/host/dirty_area.h"
 #include "platform/win32/host/font_names.h"
 #include "platform/win32/host/form_painter.h"
 #include "platform/win32/host/gdi_cache.h"
@@ -31,7 +32,9 @@ inline constexpr const wchar_t* kFormWindowClass = L"kelvara.Form";
 // Realises one ui::Form as a window: paints its labels, shapes, pictures and
 // lines into a back buffer, makes native children for the interactive kinds,
 // runs its timers and routes clicks and mouse events to its handlers. It
-// repaints only what a change notification names.
+// repaints only what a change notification names; what a timer's handler
+// changes (a refresh tick writes some twenty captions and bars) is
+// invalidated once, as the handler ends.
 class FormHost final : public ui::FormObserver {
  public:
   FormHost(ui::Form& form, Frame frame, FontNames& names, Win32Pictures& pictures);
@@ -86,6 +89,7 @@ class FormHost final : public ui::FormObserver {
   void RealiseTimer(std::size_t index);
   void RecomputeBounds();
   void Invalidate(const RECT& r);
+  void FlushDirty();
   std::optional<std::size_t> MouseTarget(POINT at) const;
 
   ui::Form& form_;
@@ -110,6 +114,9 @@ class FormHost final : public ui::FormObserver {
   std::string caption_;
 
   BackBuffer back_;
+
+  DirtyArea dirty_;
+  bool batching_ = false;  // a timer's handler runs: its changes wait for its end
 
   std::optional<std::size_t> captured_;
   bool detached_ = false;
