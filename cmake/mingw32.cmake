@@ -1,5 +1,7 @@
-# Cross build for 32-bit Windows: compiled to prove it builds, not run here.
+# Cross build for 32-bit Windows; test programs run under 32-bit Wine where
+# the machine can run 32-bit x86 code (tools/test says when it cannot).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(KELVARA_MINGW_PREFIX i686-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-exec)

@@ -94,29 +94,38 @@ platform::ScreenSize Win32SystemInfo::Screen() {
   return ScreenTwips(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SystemDpi());
 }
 
+namespace {
+
+struct FoundScreenAreas {
+  unsigned dpi;
+  std::vector<platform::ScreenArea> areas;
+};
+
+// A named CALLBACK, not a lambda: on 32-bit Windows the system calls it as
+// stdcall, which a lambda's function pointer is not.
+BOOL CALLBACK CollectScreenArea(HMONITOR monitor, HDC, RECT*, LPARAM data) {
+  auto& into = *reinterpret_cast<FoundScreenAreas*>(data);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  const RECT& r = info.rcWork;  // not under the taskbar
+  const platform::ScreenSize corner = ScreenTwips(r.left, r.top, into.dpi);
+  const platform::ScreenSize size = ScreenTwips(r.right - r.left, r.bottom - r.top, into.dpi);
+  const platform::ScreenArea area{corner.width, corner.height, size.width, size.height};
+  // The primary screen first: it wins a tie for the nearest.
+  if (info.dwFlags & MONITORINFOF_PRIMARY) {
+    into.areas.insert(into.areas.begin(), area);
+  } else {
+    into.areas.push_back(area);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<platform::ScreenArea> Win32SystemInfo::ScreenAreas() {
-  struct Found {
-    unsigned dpi;
-    std::vector<platform::ScreenArea> areas;
-  } found{SystemDpi(), {}};
-  const auto collect = [](HMONITOR monitor, HDC, RECT*, LPARAM data) -> BOOL {
-    auto& into = *reinterpret_cast<Found*>(data);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-    const RECT& r = info.rcWork;  // not under the taskbar
-    const platform::ScreenSize corner = ScreenTwips(r.left, r.top, into.dpi);
-    const platform::ScreenSize size = ScreenTwips(r.right - r.left, r.bottom - r.top, into.dpi);
-    const platform::ScreenArea area{corner.width, corner.height, size.width, size.height};
-    // The primary screen first: it wins a tie for the nearest.
-    if (info.dwFlags & MONITORINFOF_PRIMARY) {
-      into.areas.insert(into.areas.begin(), area);
-    } else {
-      into.areas.push_back(area);
-    }
-    return TRUE;
-  };
-  EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&found));
+  FoundScreenAreas found{SystemDpi(), {}};
+  EnumDisplayMonitors(nullptr, nullptr, CollectScreenArea, reinterpret_cast<LPARAM>(&found));
   return found.areas;
 }
 
