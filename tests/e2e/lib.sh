@@ -207,3 +207,36 @@ all_colour_button() { control_at $((120 + 120 + 2040)) $((120 + 240 + 360)); }
 clock_kind_box() { control_at $((4320 + 1080)) $((120 + 960)); }
 moon_box() { control_at $((4320 + 960)) $((120 + 4210)); }
 ram_total_box() { control_at $((4320 + 2400)) $((5280 + 655)); }
+
+# --- making store files by hand -----------------------------------------------------
+# Offset and width of each field of the 2194-byte record.
+declare -A store_offset=(
+  [WTop]=0 [WLeft]=6 [AllClor]=14 [DATEClor]=44 [TimeClor]=74 [CClor]=104 [RClor]=134
+  [DClor]=164 [DSClor]=194 [CVw]=224 [MVw]=230 [ClFntN]=236 [ClFntSt]=266 [ClSW]=286
+  [BClor]=306 [MClor]=336 [HClor]=366 [SClor]=396 [ClImage]=426 [CpuImg]=706 [MemImg]=986
+  [DscImg]=1266 [DspImg]=1546 [FSize]=1826 [MAgeVw]=1830 [PFVw]=1836 [PFImg]=1842
+  [PClor]=2122 [MAClor]=2152 [RTUl]=2182 [PFUl]=2188)
+declare -A store_width=(
+  [WTop]=6 [WLeft]=8 [AllClor]=30 [DATEClor]=30 [TimeClor]=30 [CClor]=30 [RClor]=30
+  [DClor]=30 [DSClor]=30 [CVw]=6 [MVw]=6 [ClFntN]=30 [ClFntSt]=20 [ClSW]=20 [BClor]=30
+  [MClor]=30 [HClor]=30 [SClor]=30 [ClImage]=280 [CpuImg]=280 [MemImg]=280 [DscImg]=280
+  [DspImg]=280 [FSize]=4 [MAgeVw]=6 [PFVw]=6 [PFImg]=280 [PClor]=30 [MAClor]=30 [RTUl]=6
+  [PFUl]=6)
+
+# $store as that many spaces (a record of empty fields by default).
+blank_store() {  # [length]
+  mkdir -p "$(dirname "$store")"
+  head -c "${1:-2194}" /dev/zero | tr '\0' ' ' >"$store"
+}
+# Writes bytes (printf %b escapes) into a field of $store, space-padded or cut.
+put() {  # field bytes
+  local width=${store_width[$1]}
+  { printf '%b' "$2"; printf "%${width}s" ''; } | head -c "$width" |
+    dd of="$store" bs=1 seek="${store_offset[$1]}" conv=notrunc status=none
+}
+# Writes UTF-8 text into a field of $store in code page 932.
+put_text() {  # field text
+  local width=${store_width[$1]}
+  { printf '%s' "$2" | iconv -f UTF-8 -t CP932; printf "%${width}s" ''; } | head -c "$width" |
+    dd of="$store" bs=1 seek="${store_offset[$1]}" conv=notrunc status=none
+}
