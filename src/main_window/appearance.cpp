@@ -129,6 +129,7 @@ void MainWindow::ApplySettings() {
   ApplyMoonAgeSwitch(*this);
   PressPageFileLayout(*this);
   SelectRefreshTimer();
+  KeepReachable(form_, platform_.system.ScreenAreas());
   form_.SetWindowVisible(true);
 }
 

@@ -94,6 +94,7 @@ void MainWindow::cmdPstnSave_Click() {
 void MainWindow::cmdFstPstn_Click() {
   PlaceWindow(form_, platform_.system.Screen(), Text("WTop"), Text("WLeft"));
   SetHeightForSwitch(form_, Text("PFVw"), kRowsShownHeight, kRowsHiddenHeightAfterEditing);
+  KeepReachable(form_, platform_.system.ScreenAreas());
 }
 
 void MainWindow::Command1_Click() { ShowPageFileLayout(); }

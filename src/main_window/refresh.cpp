@@ -1,5 +1,6 @@
 // The refresh tick: RefreshDisplay behind the four refresh timers,
 // and the restart timer after a memory release.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -63,6 +64,12 @@ class TickRows {
   void SetBarPercent(TickControl bar, TickControl picture, double percent) {
     SetBar(bar, picture, percent / kHundredPercent * kBarFullWidth);
   }
+  // The memory rows' shares pass 100 % when a user total is below what is in
+  // use or damaged; their captions say so, their bars still end at the frame.
+  void SetMemoryBarPercent(TickControl bar, TickControl picture, double percent) {
+    SetBar(bar, picture,
+           std::min(percent / kHundredPercent * kBarFullWidth, double{kBarFullWidth}));
+  }
   void ZeroPageFileRow() {
     SetBar(TickControl::PFT, TickControl::PFI, 0);
     SetCaption(TickControl::lblPTime, "0");
@@ -115,7 +122,7 @@ void WriteSystemPageFileRow(TickRows& rows, const MemoryFigures& memory, FigureS
     const double used =
         UsedMegabytes(memory.status->total_page_file, memory.status->available_page_file);
     rows.SetCaption(TickControl::lblPTime, FormatDigits(used, UsedFormat(ram)));
-    rows.SetBarPercent(TickControl::PFT, TickControl::PFI, memory.page_file_percent);
+    rows.SetMemoryBarPercent(TickControl::PFT, TickControl::PFI, memory.page_file_percent);
     rows.SetCaption(TickControl::lblPFPer, NumberText(memory.page_file_percent) + "%");
   }
   rows.ZeroPageFileRowWhenImpossible(rows.Caption(TickControl::lblPTime).empty());
@@ -126,7 +133,7 @@ void WriteSystemRamRow(TickRows& rows, const MemoryFigures& memory, FigureSource
   const double used =
       UsedMegabytes(memory.status->total_physical, memory.status->available_physical);
   rows.SetCaption(TickControl::lblRamT, FormatDigits(used, UsedFormat(page_file)));
-  rows.SetBarPercent(TickControl::RamT, TickControl::MemI, memory.ram_percent);
+  rows.SetMemoryBarPercent(TickControl::RamT, TickControl::MemI, memory.ram_percent);
   rows.SetCaption(TickControl::lblRPer, NumberText(memory.ram_percent) + "%");
 }
 
@@ -155,7 +162,7 @@ std::string WriteUserTotalRow(TickRows& rows, const UserTotalRow& row, std::opti
     }
   }
   if (const auto percent = ToNumber(percent_text))
-    rows.SetBarPercent(row.bar, row.picture, *percent);
+    rows.SetMemoryBarPercent(row.bar, row.picture, *percent);
   rows.SetCaption(row.percent, percent_text + "%");
   return percent_text;
 }

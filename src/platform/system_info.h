@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvara::platform {
 
@@ -22,6 +23,12 @@ struct ScreenSize {
   float width = 0, height = 0;  // twips
 };
 
+// One screen's usable area on the desktop, in twips from the primary
+// screen's top-left corner.
+struct ScreenArea {
+  float left = 0, top = 0, width = 0, height = 0;
+};
+
 // Facts about the machine and the session; all UTF-8.
 class SystemInfo {
  public:
@@ -33,6 +40,8 @@ class SystemInfo {
   virtual std::string UserName() = 0;
   virtual std::string CurrentDirectory() = 0;
   virtual ScreenSize Screen() = 0;
+  // Every screen attached now, the primary one first; empty when unknown.
+  virtual std::vector<ScreenArea> ScreenAreas() = 0;
   virtual std::optional<MemoryStatus> Memory() = 0;
 };
 

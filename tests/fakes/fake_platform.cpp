@@ -77,6 +77,7 @@ std::optional<platform::WindowsVersion> FakePlatform::Version() {
 std::string FakePlatform::UserName() { return user_name; }
 std::string FakePlatform::CurrentDirectory() { return current_directory; }
 platform::ScreenSize FakePlatform::Screen() { return screen; }
+std::vector<platform::ScreenArea> FakePlatform::ScreenAreas() { return screen_areas; }
 std::optional<platform::MemoryStatus> FakePlatform::Memory() {
   calls.push_back("Memory");
   return memory;

@@ -38,6 +38,7 @@ class FakePlatform final : public platform::Clock,
   std::string user_name = "taro";
   std::string current_directory = "C:\\Tools\\kelvara";
   platform::ScreenSize screen{15360, 11520};  // 1024 x 768 pixels
+  std::vector<platform::ScreenArea> screen_areas{{0, 0, 15360, 11520}};
   std::optional<platform::MemoryStatus> memory =
       platform::MemoryStatus{1073741824, 443835596, 2147483648, 1073741824};
   platform::CounterSnapshot counters;
@@ -83,6 +84,7 @@ class FakePlatform final : public platform::Clock,
   std::string UserName() override;
   std::string CurrentDirectory() override;
   platform::ScreenSize Screen() override;
+  std::vector<platform::ScreenArea> ScreenAreas() override;
   std::optional<platform::MemoryStatus> Memory() override;
   // CounterSource
   platform::CounterSnapshot Latest() override;

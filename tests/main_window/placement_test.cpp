@@ -43,7 +43,7 @@ TEST_F(Placement, SavedPositionIsTheLeadingNumberOfTheText) {
     const char *top, *left;
     float expected_top, expected_left;
   } cases[] = {
-      {"-150", "11385", -150, 11385},    {"886.15", "-20000", 886.15f, -20000},
+      {"-150", "11385", -150, 11385},    {"886.15", "-2000", 886.15f, -2000},
       {"12abc", "", 12, 11380},          {"abc", "x", 0, 0},
       {"", "100.5", 886.15387f, 100.5f},
   };
@@ -51,6 +51,47 @@ TEST_F(Placement, SavedPositionIsTheLeadingNumberOfTheText) {
     AppliedWindow w({.WTop = c.top, .WLeft = c.left});
     EXPECT_EQ(w.window.form().window().rect.top, c.expected_top) << c.top;
     EXPECT_EQ(w.window.form().window().rect.left, c.expected_left) << c.left;
+  }
+}
+
+TEST_F(Placement, AWindowOffEveryScreenStartsOnTheNearestFullyVisible) {
+  // The window is 3630 x 4245 twips. A second screen, 1280 x 720 pixels, lies
+  // right of the 1024 x 768 primary one.
+  const std::vector<platform::ScreenArea> one{{0, 0, 15360, 11520}};
+  const std::vector<platform::ScreenArea> two{{0, 0, 15360, 11520}, {15360, 0, 19200, 10800}};
+  const struct {
+    const char* why;
+    std::vector<platform::ScreenArea> screens;
+    const char *top, *left;
+    float expected_top, expected_left;
+  } cases[] = {
+      {"far off, up right", one, "-99999", "99999999", 0, 11730},
+      {"far off, down left", one, "99999", "-99999", 7275, 0},
+      {"partly above: kept", one, "-150", "11385", -150, 11385},
+      {"one twip showing: kept", one, "-4244", "-3629", -4244, -3629},
+      {"bottom edge on the top edge", one, "-4245", "100", 0, 100},
+      {"left edge on the right edge", one, "500", "15360", 500, 11730},
+      {"beyond the second screen", two, "500", "40000", 500, 30930},
+      {"below the second screen", two, "20000", "20000", 6555, 20000},
+      {"left of the primary", two, "500", "-10000", 500, 0},
+      {"no screens known: left alone", {}, "-99999", "99999999", -99999, 99999999.0f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    FakePlatform local;
+    local.screen_areas = c.screens;
+    local.files[local.current_directory + "\\UsrData\\" + local.user_name + ".qmx"] =
+        EncodeRecord({.WTop = c.top, .WLeft = c.left});
+    MainWindow w(local.platform());
+    w.Form_Load();
+    EXPECT_EQ(w.form().window().rect.top, c.expected_top);
+    EXPECT_EQ(w.form().window().rect.left, c.expected_left);
+    // The stored place stays until the user saves a new one.
+    EXPECT_EQ(w.Text("WTop"), c.top);
+    EXPECT_EQ(w.Text("WLeft"), c.left);
+    w.form().SetWindowLeft(1);
+    w.form().Press("cmdFstPstn");
+    EXPECT_EQ(w.form().window().rect.left, c.expected_left);
   }
 }
 

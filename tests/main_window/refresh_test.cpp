@@ -405,6 +405,46 @@ TEST_F(Refresh, AvailableAboveTheUserTotalGivesNegativeTextsAndKeepsTheBars) {
   EXPECT_EQ(control("MemI").rect.width, 700.0f);
 }
 
+TEST_F(Refresh, MemoryBarsEndAtTheFrameWhateverTheShare) {
+  // Damaged or too small user totals: the captions show the share as it is,
+  // the bars stop at the full width.
+  const struct {
+    const char* why;
+    Timer timer;
+    const char *ram_total, *page_file_total;  // RTUl / PFUl and their captions
+    double page_peak;
+    const char *ram_used, *ram_percent, *page_used, *page_percent;
+    float ram_width, page_width;
+  } cases[] = {
+      {"RAM total -1", Timer::kRN, "-1", "", 25, "-1501", "150100.%", "1049", "50%", 2595, 1297.5f},
+      {"RAM total -4096", Timer::kRP, "-4096", "2048", 25, "-5596", "136.6%", "512", "25.%", 2595,
+       648.75f},
+      {"page file past its total", Timer::kNP, "", "1000", 150, "615", "59%", "1500", "150.%",
+       1531.05f, 2595},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    FakePlatform local;
+    local.counters = Counters(45, 1500, c.page_peak, 30, 12);
+    MainWindow w(local.platform());
+    w.Form_Load();
+    w.SetText("RTUl", c.ram_total);
+    w.SetText("PFUl", c.page_file_total);
+    if (*c.ram_total) SetCaption(w, "lblRTotal", c.ram_total);
+    SetCaption(w, "lblPTotal", *c.page_file_total ? "99999 MB" : "2048 MB");
+    SetWidths(w, {"RamT", "MemI", "PFT", "PFI"}, 100);
+    Tick(w, c.timer);
+    EXPECT_EQ(Caption(w, "lblRamT"), c.ram_used);
+    EXPECT_EQ(Caption(w, "lblRPer"), c.ram_percent);
+    EXPECT_EQ(Caption(w, "lblPTime"), c.page_used);
+    EXPECT_EQ(Caption(w, "lblPFPer"), c.page_percent);
+    EXPECT_EQ(Width(w, "RamT"), c.ram_width);
+    EXPECT_EQ(Width(w, "MemI"), c.ram_width);
+    EXPECT_EQ(Width(w, "PFT"), c.page_width);
+    EXPECT_EQ(Width(w, "PFI"), c.page_width);
+  }
+}
+
 TEST_F(Refresh, RamTotalCaptionOfZeroInTheUserSource) {
   for (Timer timer : {Timer::kRN, Timer::kRP}) {
     FakePlatform local;

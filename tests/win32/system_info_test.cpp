@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/text.h"
 
@@ -127,6 +128,20 @@ TEST(Win32SystemInfo, ScreenIsThePrimaryMonitorInTwips) {
   EXPECT_FLOAT_EQ(size.width, GetSystemMetrics(SM_CXSCREEN) * 1440.0f / dpi);
   EXPECT_FLOAT_EQ(size.height, GetSystemMetrics(SM_CYSCREEN) * 1440.0f / dpi);
   EXPECT_GT(size.width, 0.0f);
+}
+
+TEST(Win32SystemInfo, FirstScreenAreaIsThePrimaryWorkArea) {
+  RECT work{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  const std::vector<platform::ScreenArea> areas = Win32SystemInfo().ScreenAreas();
+  ASSERT_EQ(areas.size(), static_cast<std::size_t>(GetSystemMetrics(SM_CMONITORS)));
+  EXPECT_FLOAT_EQ(areas[0].left, work.left * 1440.0f / dpi);
+  EXPECT_FLOAT_EQ(areas[0].top, work.top * 1440.0f / dpi);
+  EXPECT_FLOAT_EQ(areas[0].width, (work.right - work.left) * 1440.0f / dpi);
+  EXPECT_FLOAT_EQ(areas[0].height, (work.bottom - work.top) * 1440.0f / dpi);
 }
 
 }  // namespace

@@ -94,6 +94,32 @@ platform::ScreenSize Win32SystemInfo::Screen() {
   return ScreenTwips(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SystemDpi());
 }
 
+std::vector<platform::ScreenArea> Win32SystemInfo::ScreenAreas() {
+  struct Found {
+    unsigned dpi;
+    std::vector<platform::ScreenArea> areas;
+  } found{SystemDpi(), {}};
+  const auto collect = [](HMONITOR monitor, HDC, RECT*, LPARAM data) -> BOOL {
+    auto& into = *reinterpret_cast<Found*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    const RECT& r = info.rcWork;  // not under the taskbar
+    const platform::ScreenSize corner = ScreenTwips(r.left, r.top, into.dpi);
+    const platform::ScreenSize size = ScreenTwips(r.right - r.left, r.bottom - r.top, into.dpi);
+    const platform::ScreenArea area{corner.width, corner.height, size.width, size.height};
+    // The primary screen first: it wins a tie for the nearest.
+    if (info.dwFlags & MONITORINFOF_PRIMARY) {
+      into.areas.insert(into.areas.begin(), area);
+    } else {
+      into.areas.push_back(area);
+    }
+    return TRUE;
+  };
+  EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&found));
+  return found.areas;
+}
+
 std::optional<platform::MemoryStatus> Win32SystemInfo::Memory() {
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof status;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/system_info.h"
 #include "platform/win32/raii.h"
@@ -24,6 +25,7 @@ class Win32SystemInfo final : public platform::SystemInfo {
   std::string UserName() override;
   std::string CurrentDirectory() override;
   platform::ScreenSize Screen() override;
+  std::vector<platform::ScreenArea> ScreenAreas() override;
   std::optional<platform::MemoryStatus> Memory() override;
 
  private:
