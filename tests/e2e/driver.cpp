@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "driver_soak.h"
+#include "driver_store.h"
 #include "platform/win32/host/form_host.h"
 #include "platform/win32/host/popup_menus.h"
 #include "platform/win32/host/tray_icon.h"
@@ -563,7 +564,10 @@ int Usage() {
       "                                 types a path into the file dialog and presses Open\n"
       "driver cancel-dialog [wait-ms]   presses Cancel on any open dialog\n"
       "driver soak-round TICKS CYCLES [BATCH] [STEPS]\n"
-      "                                 windows and menu CYCLES times, TICKS ticks, one sample\n",
+      "                                 windows and menu CYCLES times, TICKS ticks, one sample\n"
+      "driver first-paint X Y R G B [wait-ms]\n"
+      "                                 when the monitor window was shown and first showed\n"
+      "                                 that colour at X Y of it (Unix milliseconds)\n",
       stderr);
   return kUsage;
 }
@@ -653,5 +657,6 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"file-dialog" && argc >= 3) return AnswerFile(argv[2], Wait(argc, argv, 3, 5000));
   if (command == L"cancel-dialog") return CancelDialog(Wait(argc, argv, 2, 5000));
+  if (const int code = kelvara::e2e::RunStoreCommand(argc, argv); code >= 0) return code;
   return Usage();
 }
