@@ -52,6 +52,19 @@ bool UserPageFile(Timer t) { return t == Timer::kNP || t == Timer::kRP; }
 float Width(MainWindow& w, const char* name) { return w.form()[name].rect.width; }
 const std::string& Caption(MainWindow& w, const char* name) { return w.form()[name].caption; }
 
+// The two memory rows' captions and bar widths against a case of a table.
+template <typename Case>
+void ExpectMemoryRows(MainWindow& w, const Case& c) {
+  EXPECT_EQ(Caption(w, "lblRamT"), c.ram_used);
+  EXPECT_EQ(Caption(w, "lblRPer"), c.ram_percent);
+  EXPECT_EQ(Width(w, "RamT"), c.ram_width);
+  EXPECT_EQ(Width(w, "MemI"), c.ram_width);
+  EXPECT_EQ(Caption(w, "lblPTime"), c.page_used);
+  EXPECT_EQ(Caption(w, "lblPFPer"), c.page_percent);
+  EXPECT_EQ(Width(w, "PFT"), c.page_width);
+  EXPECT_EQ(Width(w, "PFI"), c.page_width);
+}
+
 void SetWidths(MainWindow& w, std::initializer_list<const char*> names, float width) {
   for (const char* name : names) w.form().SetWidth(w.form()[name], width);
 }
@@ -92,14 +105,7 @@ TEST_F(Refresh, EachVariantTakesItsRowsFromItsSources) {
     UserTotals(w);
     Tick(w, c.timer);
     SCOPED_TRACE(Name(c.timer));
-    EXPECT_EQ(Caption(w, "lblRamT"), c.ram_used);
-    EXPECT_EQ(Caption(w, "lblRPer"), c.ram_percent);
-    EXPECT_EQ(Width(w, "RamT"), c.ram_width);
-    EXPECT_EQ(Width(w, "MemI"), c.ram_width);
-    EXPECT_EQ(Caption(w, "lblPTime"), c.page_used);
-    EXPECT_EQ(Caption(w, "lblPFPer"), c.page_percent);
-    EXPECT_EQ(Width(w, "PFT"), c.page_width);
-    EXPECT_EQ(Width(w, "PFI"), c.page_width);
+    ExpectMemoryRows(w, c);
     // The rows every variant shares.
     EXPECT_EQ(Caption(w, "lblCPer"), "12%");
     EXPECT_EQ(Width(w, "PrscrTime"), 311.4f);
@@ -434,14 +440,7 @@ TEST_F(Refresh, MemoryBarsEndAtTheFrameWhateverTheShare) {
     SetCaption(w, "lblPTotal", *c.page_file_total ? "99999 MB" : "2048 MB");
     SetWidths(w, {"RamT", "MemI", "PFT", "PFI"}, 100);
     Tick(w, c.timer);
-    EXPECT_EQ(Caption(w, "lblRamT"), c.ram_used);
-    EXPECT_EQ(Caption(w, "lblRPer"), c.ram_percent);
-    EXPECT_EQ(Caption(w, "lblPTime"), c.page_used);
-    EXPECT_EQ(Caption(w, "lblPFPer"), c.page_percent);
-    EXPECT_EQ(Width(w, "RamT"), c.ram_width);
-    EXPECT_EQ(Width(w, "MemI"), c.ram_width);
-    EXPECT_EQ(Width(w, "PFT"), c.page_width);
-    EXPECT_EQ(Width(w, "PFI"), c.page_width);
+    ExpectMemoryRows(w, c);
   }
 }
 
