@@ -13,15 +13,17 @@
 #include <cstdint>
 #include <cwchar>
 
+#include "floor_window.h"
+
 namespace {
+
+using floor_window::kHeight;
+using floor_window::kWidth;
 
 constexpr COLORREF kKey = 3347759;  // the monitor's starting colour key
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kAgeColour = RGB(255, 255, 192);
-constexpr UINT_PTR kTick = 1;
 constexpr UINT kTrayMessage = WM_APP + 1;
-constexpr int kWidth = 242;   // 3630 twips
-constexpr int kHeight = 283;  // 4245 twips
 constexpr int kBarLeft = 48;
 constexpr int kBarWidth = 173;
 constexpr int kBarHeight = 17;
@@ -206,17 +208,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  WNDCLASSW c{};
-  c.lpfnWndProc = Procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.lpszClassName = L"kelvara.SamePixelsFloor";
-  if (RegisterClassW(&c) == 0) return 1;
-  HWND window =
-      CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, c.lpszClassName, L"same pixels", WS_POPUP,
-                      300, 40, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+  HWND window = floor_window::Create(instance, Procedure, L"kelvara.SamePixelsFloor",
+                                     L"same pixels", 300, kKey);
   if (window == nullptr) return 1;
-  SetLayeredWindowAttributes(window, kKey, 0, LWA_COLORKEY);
   moon = LoadBitmapW(instance, L"MOON");
   tray.cbSize = sizeof(tray);
   tray.hWnd = window;
@@ -226,12 +220,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tray.hIcon = LoadIconW(instance, L"TRAY");
   Shell_NotifyIconW(NIM_ADD, &tray);
   Sample();
-  ShowWindow(window, SW_SHOWNA);
-  SetTimer(window, kTick, 500, nullptr);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return 0;
+  return floor_window::Run(window);
 }

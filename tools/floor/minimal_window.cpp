@@ -5,10 +5,11 @@
 
 #include <cwchar>
 
+#include "floor_window.h"
+
 namespace {
 
 constexpr COLORREF kKey = RGB(182, 192, 192);
-constexpr UINT_PTR kTick = 1;
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
@@ -44,22 +45,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  WNDCLASSW c{};
-  c.lpfnWndProc = Procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.lpszClassName = L"kelvara.MinimalWindow";
-  if (RegisterClassW(&c) == 0) return 1;
-  HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, c.lpszClassName, L"minimal",
-                                WS_POPUP, 40, 40, 242, 283, nullptr, nullptr, instance, nullptr);
-  if (window == nullptr) return 1;
-  SetLayeredWindowAttributes(window, kKey, 0, LWA_COLORKEY);
-  ShowWindow(window, SW_SHOWNA);
-  SetTimer(window, kTick, 500, nullptr);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return 0;
+  HWND window =
+      floor_window::Create(instance, Procedure, L"kelvara.MinimalWindow", L"minimal", 40, kKey);
+  return window == nullptr ? 1 : floor_window::Run(window);
 }
