@@ -49,6 +49,7 @@ class Program {
         large_icon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON, GetDpiForSystem())),
         small_icon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON, GetDpiForSystem())),
         tray_(small_icon_.get()),
+        messages_([this](std::string_view form) { return hosts_.Find(form); }),
         shell_([this](std::string_view form) { return hosts_.Find(form); }),
         popups_([this](std::string_view form) { return hosts_.Find(form); }),
         pickers_([this](std::string_view form) { return hosts_.Find(form); }),
@@ -97,7 +98,9 @@ int Program::Run() {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
+    // No handler is running here: what was unloaded can go.
     hosts_.Collect();
+    windows_.windows().Collect();
   }
   return 0;
 }
@@ -122,7 +125,6 @@ bool Program::Wire() {
     process_.Quit();
   };
   window->on_dpi_changed = [this](int dpi) { ReloadIcons(dpi); };
-  messages_.set_owner(window->window());
   hosts_.Serve(windows_.windows());
   return true;
 }

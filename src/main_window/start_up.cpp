@@ -45,7 +45,8 @@ void MainWindow::Form_Load() {
 
 bool MainWindow::RefuseSecondInstance() {
   if (!platform_.system.AnotherInstanceRunning()) return false;
-  platform_.messages.Show("既に起動されています。", kMessageTitle);
+  // No window of ours exists yet.
+  platform_.messages.Show("", "既に起動されています。", kMessageTitle);
   ended_ = true;
   platform_.process.Quit();
   return true;

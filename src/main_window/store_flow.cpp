@@ -3,11 +3,13 @@
 #include <string>
 
 #include "main_window/main_window.h"
+#include "program/window_names.h"
 
 namespace kelvara {
 
 void MainWindow::ShowStoreFailure(const StoreStatus& status) {
   platform_.messages.Show(
+      kMainWindowName,
       "設定ファイルを保存できませんでした。\r" + Text("Fil") + "\r" + status.reason, kMessageTitle);
 }
 
@@ -22,6 +24,7 @@ void MainWindow::LoadUsrData(int record_number) {
     // The fields keep their values; the user must know before a save writes
     // them over settings that are still in the file.
     platform_.messages.Show(
+        kMainWindowName,
         "設定ファイルを読み込めませんでした。\r" + Text("Fil") + "\r" + status.reason,
         kMessageTitle);
   }

@@ -81,7 +81,8 @@ bool MemoryRelease::ReleaseStep(int step, std::uint64_t limit,
   if (!block) return false;
   ShowProgress(step);
   platform_.pump.RunPending();  // the main window repaints between steps
-  return true;
+  // Unloaded meanwhile (the program ending): no further step.
+  return loaded();
 }
 
 void MemoryRelease::ShowProgress(int step) {

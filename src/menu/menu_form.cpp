@@ -64,13 +64,13 @@ void MenuForm::Emp_Click() { form_.Press("cmdRBinEmp"); }
 void MenuForm::cmdRBinEmp_Click() {
   // Flags 0: the shell asks first and shows its progress.
   platform_.shell.EmptyRecycleBin(kMenuFormName, "", 0);
-  windows_.Unload(kMenuFormName);
+  windows_.Unload(*this);
 }
 
 void MenuForm::FleDel_Click() {
   constexpr unsigned kPathA = 2;  // SHARD_PATHA; with no path the list is cleared
   platform_.shell.AddToRecentDocs(kPathA, std::nullopt);
-  platform_.messages.Show("削除しました。", kMessageTitle);
+  platform_.messages.Show(kMenuFormName, "削除しました。", kMessageTitle);
 }
 
 void MenuForm::ClipBoadClr_Click() { platform_.clipboard.Clear(); }
@@ -82,7 +82,7 @@ void MenuForm::SysIfo_Click() {
   info.verb = "properties";
   info.file = platform::kComputerFolder;
   if (!platform_.shell.ExecuteEx(info))
-    platform_.messages.Show("表示に失敗しました", kMessageTitle);
+    platform_.messages.Show(kMenuFormName, "表示に失敗しました", kMessageTitle);
 }
 
 void MenuForm::verInfo_Click() { windows_.Show(kVersionDialogName); }

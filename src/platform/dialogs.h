@@ -4,11 +4,12 @@
 
 namespace kelvara::platform {
 
-// A modal message with an OK button only and no icon.
+// A message with an OK button only and no icon, modal to the window that
+// shows it: a form's name, or the empty name for no window at all.
 class Messages {
  public:
   virtual ~Messages() = default;
-  virtual void Show(std::string_view text, std::string_view title) = 0;
+  virtual void Show(std::string_view owner, std::string_view text, std::string_view title) = 0;
 };
 
 // The running program itself.

@@ -29,6 +29,7 @@ void SettingsDialog::PickClor() {
     if (c_.CSet.caption != item.key) continue;
     // A cancel answers the initial colour, which is then taken as chosen.
     const ui::Colour colour = platform_.pickers.PickColour(kSetupName, item.swatch.back);
+    if (!loaded()) return;  // closed while the picker was open
     if (item.field != nullptr) Set(*item.field, ColourText(colour));
     Paint(item.swatch, colour);
     if (item.hand != nullptr) form_.SetFore(*item.hand, colour);

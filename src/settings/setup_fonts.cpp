@@ -28,7 +28,7 @@ void SettingsDialog::Command17_Click() {
 void SettingsDialog::PickFnt() {
   const std::optional<platform::FontChoice> chosen = platform_.pickers.PickFont(
       kSetupName, FontPresetOf(c_.ClFntN.caption, c_.FSize.caption, c_.ClFntSt.caption));
-  if (!chosen) return;
+  if (!chosen || !loaded()) return;
   Set(c_.ClFntN, chosen->name);
   Set(c_.FSize, SizeText(chosen->size));
   if (UsableSize(chosen->size)) {

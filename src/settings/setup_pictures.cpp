@@ -50,7 +50,7 @@ void SettingsDialog::ClearPictureGroup(const PictureGroup& group) {
 void SettingsDialog::ReportUnreadablePicture(const std::string& path, const std::string& reason) {
   std::string text = "画像を読み込めませんでした。\r" + path;
   if (!reason.empty()) text += "\r" + reason;
-  platform_.messages.Show(text, kMessageTitle);
+  platform_.messages.Show(kSetupName, text, kMessageTitle);
 }
 
 bool SettingsDialog::ShowPictures(std::span<const PictureGroup> groups, const std::string& path) {
@@ -80,6 +80,7 @@ void SettingsDialog::PickImg() {
     if (c_.GrpSW.caption != group.key) continue;
     const std::string path = platform_.pickers.PickFile(kSetupName, kPictureFilter,
                                                         kAllPicturesEntry, main_.Text("CDir"));
+    if (!loaded()) return;    // closed while the picker was open
     if (path.empty()) break;  // cancelled
     const bool every_meter = &group.preview == &c_.CpuI && c_.Check3.checked;
     const bool shown = ShowPictures(every_meter ? Meters() : std::span(&group, 1), path);

@@ -48,7 +48,7 @@ void SettingsDialog::Label30_Click() {
     if (!text.empty()) text += '\r';
     text += line;
   }
-  platform_.messages.Show(text, kMessageTitle);
+  platform_.messages.Show(kSetupName, text, kMessageTitle);
 }
 
 bool SettingsDialog::TotalsAccepted() {
@@ -56,9 +56,9 @@ bool SettingsDialog::TotalsAccepted() {
        {std::pair{&c_.RTUl, "物理メモリサイズ"}, {&c_.PFUl, "ページファイルサイズ"}}) {
     if (IsAcceptedTotal(field->caption)) continue;
     platform_.messages.Show(
-        std::string(name) + "には 1 から 999999 までの整数 (MB) を入力してください。",
+        kSetupName, std::string(name) + "には 1 から 999999 までの整数 (MB) を入力してください。",
         kMessageTitle);
-    form_.Focus(*field);
+    if (loaded()) form_.Focus(*field);
     return false;
   }
   return true;
@@ -113,11 +113,11 @@ void SettingsDialog::FillUnsetColours() {
   }
 }
 
-void SettingsDialog::Command5_Click() { windows_.Unload(kSetupName); }
+void SettingsDialog::Command5_Click() { windows_.Unload(*this); }
 
 void SettingsDialog::cmdUnld_Click() {
   main_.form().Press("cmdReset");
-  windows_.Unload(kSetupName);
+  windows_.Unload(*this);
 }
 
 }  // namespace kelvara

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/form.h"
 
@@ -21,6 +22,15 @@ class Window {
   // Runs once per unload, whoever unloads it, before the host lets it go:
   // the place to give back what the window holds of the platform.
   virtual void Form_Unload() {}
+
+  // False once the set has unloaded this object. A handler that comes back
+  // from a nested message loop (a message box, a picker, a shell dialog)
+  // checks it: its window may have been unloaded, and loaded afresh, meanwhile.
+  bool loaded() const { return loaded_; }
+
+ private:
+  friend class WindowSet;
+  bool loaded_ = false;
 };
 
 // The host's view of the set: it creates, raises and destroys the real
@@ -33,9 +43,10 @@ class WindowSetObserver {
   virtual void Unloaded(Form& form) = 0;
 };
 
-// The program's secondary windows by name, each made on first use from its
-// factory. A window unloaded from inside one of its own handlers stays alive
-// until its name is loaded again, so the handler can finish safely.
+// The program's secondary windows by name, each made afresh for every load
+// from its factory. An unloaded window's object is kept until `Collect`, which
+// only the top-level message loop calls: a handler of it may still be on the
+// stack inside a nested loop, however often its name is loaded again meanwhile.
 class WindowSet {
  public:
   using Factory = std::function<std::unique_ptr<Window>()>;
@@ -50,6 +61,12 @@ class WindowSet {
   void Show(std::string_view name);
   // Nothing happens when the window is not loaded.
   void Unload(std::string_view name);
+  // A window unloading itself: nothing happens unless it is still the one
+  // loaded, so a stale handler never closes its fresh successor.
+  void Unload(const Window& window);
+  // Frees the objects of unloaded windows. Only where no handler can be
+  // running: the top-level message loop, between messages.
+  void Collect() { unloaded_.clear(); }
 
   bool IsLoaded(std::string_view name) const;
   // The loaded window of that name, or none.
@@ -58,12 +75,13 @@ class WindowSet {
  private:
   struct Slot {
     Factory factory;
-    std::unique_ptr<Window> window;
-    bool loaded = false;
+    std::unique_ptr<Window> window;  // the loaded one, or none
   };
   Slot& At(std::string_view name);
+  void Unload(Slot& slot);
 
   std::map<std::string, Slot, std::less<>> slots_;
+  std::vector<std::unique_ptr<Window>> unloaded_;
   WindowSetObserver* observer_ = nullptr;
 };
 

@@ -20,12 +20,12 @@ void VersionDialog::Form_Load() {
   ui::CentreOnScreen(form_, screen.width, screen.height);
 }
 
-void VersionDialog::Command1_Click() { windows_.Unload(kVersionDialogName); }
+void VersionDialog::Command1_Click() { windows_.Unload(*this); }
 
 void VersionDialog::Image2_Click() {
   platform_.shell.Execute(kVersionDialogName, std::nullopt, kProjectAddress, std::nullopt,
                           kProjectAddress, platform::kShowNormal);
-  windows_.Unload(kVersionDialogName);
+  windows_.Unload(*this);
 }
 
 void VersionDialog::ClickAt(float x, float y) { ui::ClickAt(form_, x, y); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace kelvara::testing {
 namespace {
@@ -91,9 +92,19 @@ void FakePlatform::Notify(platform::TrayCommand command, const platform::TrayIco
   tray_records.push_back(data);
 }
 
-void FakePlatform::Show(std::string_view text, std::string_view title) {
+void FakePlatform::Show(std::string_view owner, std::string_view text, std::string_view title) {
   calls.push_back("Message");
   messages.push_back(std::string(title) + "|" + std::string(text));
+  message_owners.push_back(Owner(owner));
+  Wait("Message owner=" + Owner(owner));
+}
+
+void FakePlatform::Wait(const std::string& call) {
+  if (!while_waiting) return;
+  // Taken first: what the user does may raise another box, which must not
+  // run it again.
+  const auto user = std::exchange(while_waiting, nullptr);
+  user(call);
 }
 
 void FakePlatform::Quit() {
@@ -174,6 +185,7 @@ bool FakePlatform::ExecuteEx(const platform::ShellExecuteInfo& info) {
                   " hwnd=" + Owner(info.owner) + " verb=" + Text(info.verb) +
                   " file=" + std::string(info.file) + " params=" + Text(info.parameters) +
                   " dir=" + Text(info.directory) + " show=" + std::to_string(info.show));
+  Wait(calls.back());
   return execute_ex_succeeds;
 }
 
@@ -181,13 +193,17 @@ void FakePlatform::EmptyRecycleBin(platform::OwnerWindow owner, std::string_view
                                    unsigned flags) {
   calls.push_back("Shell.EmptyRecycleBin hwnd=" + Owner(owner) + " root=" + std::string(root) +
                   " flags=" + std::to_string(flags));
+  Wait(calls.back());
 }
 
 void FakePlatform::AddToRecentDocs(unsigned flags, platform::OptionalText path) {
   calls.push_back("Shell.AddToRecentDocs flags=" + std::to_string(flags) + " path=" + Text(path));
 }
 
-void FakePlatform::ShowShutDownDialog() { calls.push_back("Shell.ShowShutDownDialog"); }
+void FakePlatform::ShowShutDownDialog() {
+  calls.push_back("Shell.ShowShutDownDialog");
+  Wait(calls.back());
+}
 
 void FakePlatform::Clear() { calls.push_back("Clipboard.Clear"); }
 
@@ -201,6 +217,7 @@ std::unique_ptr<platform::MemoryBlock> FakePlatform::Claim(std::uint64_t bytes) 
 void FakePlatform::RunPending() {
   calls.push_back("Pump");
   if (on_pump) on_pump();
+  Wait(calls.back());
 }
 
 std::optional<std::string> FakePlatform::Popup(std::string_view owner, const ui::MenuItem& root) {
@@ -230,6 +247,7 @@ std::string Flag(const std::optional<bool>& value) { return value ? (*value ? "1
 
 std::uint32_t FakePlatform::PickColour(std::string_view owner, std::uint32_t initial) {
   calls.push_back("Pickers.Colour owner=" + Owner(owner) + " initial=" + std::to_string(initial));
+  Wait(calls.back());
   return TakeFirst(colour_choices).value_or(initial);
 }
 
@@ -237,6 +255,7 @@ std::string FakePlatform::PickFile(std::string_view owner, std::string_view filt
                                    int filter_index, std::string_view folder) {
   calls.push_back("Pickers.File owner=" + Owner(owner) + " filter=" + std::string(filter) +
                   " index=" + std::to_string(filter_index) + " folder=" + std::string(folder));
+  Wait(calls.back());
   return TakeFirst(file_choices).value_or("");
 }
 
@@ -247,6 +266,7 @@ std::optional<platform::FontChoice> FakePlatform::PickFont(std::string_view owne
   if (!size.empty() && size.back() == '.') size.pop_back();
   calls.push_back("Pickers.Font owner=" + Owner(owner) + " name=" + preset.name + " size=" + size +
                   " bold=" + Flag(preset.bold) + " italic=" + Flag(preset.italic));
+  Wait(calls.back());
   return TakeFirst(font_choices);
 }
 

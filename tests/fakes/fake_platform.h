@@ -55,6 +55,11 @@ class FakePlatform final : public platform::Clock,
   std::optional<int> fail_claim_at;
   // Runs inside each message-pump call, as a user's actions would.
   std::function<void()> on_pump;
+  // Runs once, inside the next call that waits for the user in a loop of its
+  // own (a message box, a picker, a shell dialog, a message-pump call; not a
+  // popup menu, which only picks), with that call's record: what the user
+  // does while it waits.
+  std::function<void(const std::string& call)> while_waiting;
   // The user's choices in the next popups, first first; none left: dismissed.
   std::vector<std::string> popup_choices;
   // The user's answers in the next pickers, first first; none left: cancelled.
@@ -66,6 +71,7 @@ class FakePlatform final : public platform::Clock,
   std::vector<std::string> calls;
   std::vector<platform::TrayIconData> tray_records;
   std::vector<std::string> messages;  // "title|text"
+  std::vector<std::string> message_owners;
   std::vector<ui::PictureId> released;
   // For each popup, the commands the user could reach, top to bottom.
   std::vector<std::vector<std::string>> popups;
@@ -91,7 +97,7 @@ class FakePlatform final : public platform::Clock,
   // Tray
   void Notify(platform::TrayCommand command, const platform::TrayIconData& data) override;
   // Messages and process
-  void Show(std::string_view text, std::string_view title) override;
+  void Show(std::string_view owner, std::string_view text, std::string_view title) override;
   void Quit() override;
   // Pictures
   platform::LoadedPicture Load(std::string_view path) override;
@@ -128,6 +134,8 @@ class FakePlatform final : public platform::Clock,
                                                const platform::FontPreset& preset) override;
 
  private:
+  void Wait(const std::string& call);
+
   platform::Platform platform_;
 };
 

@@ -30,8 +30,8 @@ struct Counted final : ui::Window {
     if (close_in_load_) set_.Unload("frmCount");
   }
   void CloseSelf() {
-    set_.Unload("frmCount");
-    steps_.push_back("still here: " + form_.name());
+    set_.Unload(*this);
+    steps_.push_back("still here: " + form_.name() + (loaded() ? ", loaded" : ", unloaded"));
   }
 
   ui::WindowSet& set_;
@@ -83,15 +83,27 @@ TEST_F(WindowSetTest, UnloadingWhatIsNotLoadedDoesNothing) {
   EXPECT_EQ(set.Find("frmCount"), nullptr);
 }
 
-TEST_F(WindowSetTest, AWindowClosingItselfLivesUntilItsNameLoadsAFreshOne) {
+TEST_F(WindowSetTest, AnUnloadedWindowLivesUntilTheLoopCollectsItWhateverLoadsMeanwhile) {
   set.Show("frmCount");
-  Loaded().CloseSelf();
-  EXPECT_EQ(steps.back(), "still here: frmCount");
-  EXPECT_EQ(alive, 1);
+  Counted& first = Loaded();
+  first.CloseSelf();
+  EXPECT_EQ(steps.back(), "still here: frmCount, unloaded");
   set.Show("frmCount");
+  Counted& second = Loaded();
+  EXPECT_NE(&first, &second);
+  EXPECT_EQ(alive, 2);
+  // The first one's handler, resuming late, must not close its successor.
+  first.CloseSelf();
+  EXPECT_TRUE(set.IsLoaded("frmCount"));
+  EXPECT_TRUE(second.loaded());
+  set.Collect();
   EXPECT_EQ(alive, 1);
-  EXPECT_EQ(steps,
-            (Strings{"load step, loaded=yes", "still here: frmCount", "load step, loaded=yes"}));
+  second.CloseSelf();
+  EXPECT_EQ(alive, 1);
+  set.Collect();
+  EXPECT_EQ(alive, 0);
+  EXPECT_EQ(log.events,
+            (Strings{"load frmCount", "unload frmCount", "load frmCount", "unload frmCount"}));
 }
 
 TEST_F(WindowSetTest, AWindowClosedByItsOwnLoadStepIsNotShown) {

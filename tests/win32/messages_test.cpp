@@ -22,14 +22,22 @@ int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type) 
   return IDOK;
 }
 
-TEST(Win32Messages, ShowsOkOnlyWithoutIconOverTheOwner) {
+TEST(Win32Messages, ShowsOkOnlyWithoutIconOverTheWindowOfTheNamedForm) {
   g_calls.clear();
   const HWND owner = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x1234));
-  Win32Messages messages(nullptr, RecordMessageBox);
-  messages.Show("既に起動されています。", "TavoroII");
-  messages.set_owner(owner);
-  messages.Show("削除しました。", "TavoroII");
-  ASSERT_EQ(g_calls.size(), 2u);
+  std::vector<std::string> asked;
+  Win32Messages messages(
+      [&](std::string_view form) {
+        asked.emplace_back(form);
+        return form == "frmSetup" ? owner : nullptr;
+      },
+      RecordMessageBox);
+  messages.Show("", "既に起動されています。", "TavoroII");
+  messages.Show("frmSetup", "削除しました。", "TavoroII");
+  messages.Show("frmGone", "削除しました。", "TavoroII");
+  EXPECT_EQ(asked, (std::vector<std::string>{"frmSetup", "frmGone"}));
+  ASSERT_EQ(g_calls.size(), 3u);
+  EXPECT_EQ(g_calls[2].owner, nullptr);
   EXPECT_EQ(g_calls[0].owner, nullptr);
   EXPECT_EQ(g_calls[0].text, L"\u65E2\u306B\u8D77\u52D5\u3055\u308C\u3066\u3044\u307E\u3059\u3002");
   EXPECT_EQ(g_calls[0].title, L"TavoroII");

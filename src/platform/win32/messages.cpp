@@ -6,10 +6,11 @@
 
 namespace kelvara::win32 {
 
-void Win32Messages::Show(std::string_view text, std::string_view title) {
+void Win32Messages::Show(std::string_view owner, std::string_view text, std::string_view title) {
   const std::wstring wide_text = Widen(text);
   const std::wstring wide_title = Widen(title);
-  message_box_(owner_, wide_text.c_str(), wide_title.c_str(), MB_OK);
+  const HWND window = owner.empty() || !find_window_ ? nullptr : find_window_(owner);
+  message_box_(window, wide_text.c_str(), wide_title.c_str(), MB_OK);
 }
 
 void Win32Process::Quit() { ExitProcess(0); }

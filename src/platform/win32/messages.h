@@ -3,26 +3,27 @@
 #include <windows.h>
 
 #include <string_view>
+#include <utility>
 
 #include "platform/dialogs.h"
+#include "platform/win32/find_window.h"
 
 namespace kelvara::win32 {
 
 using MessageBoxFunction = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
 
-// Modal message boxes with an OK button and no icon, over the owner window.
+// Modal message boxes with an OK button and no icon, owned by the window of
+// the form that shows them, so that window waits for the answer.
 class Win32Messages final : public platform::Messages {
  public:
-  explicit Win32Messages(HWND owner = nullptr, MessageBoxFunction message_box = MessageBoxW)
-      : owner_(owner), message_box_(message_box) {}
+  explicit Win32Messages(FindWindowFunction find_window,
+                         MessageBoxFunction message_box = MessageBoxW)
+      : find_window_(std::move(find_window)), message_box_(message_box) {}
 
-  // The host sets its main window once it exists.
-  void set_owner(HWND owner) { owner_ = owner; }
-
-  void Show(std::string_view text, std::string_view title) override;
+  void Show(std::string_view owner, std::string_view text, std::string_view title) override;
 
  private:
-  HWND owner_;
+  FindWindowFunction find_window_;
   MessageBoxFunction message_box_;
 };
 
