@@ -91,7 +91,9 @@ void MainWindow::AddTrayIcon() {
 void MainWindow::GatherUserFacts() {
   SetText("CDir", platform_.system.CurrentDirectory());
   const std::string folder = Text("CDir") + "\\UsrData";
-  if (!platform_.store.Exists(folder)) platform_.store.CreateFolder(folder);
+  // A folder that cannot be made shows as the store's own failure just after,
+  // which the start-up already survives.
+  if (!platform_.store.Exists(folder)) static_cast<void>(platform_.store.CreateFolder(folder));
 
   std::string user = platform_.system.UserName();
   user.erase(std::min(user.find('\0'), user.size()));

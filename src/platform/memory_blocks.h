@@ -17,7 +17,7 @@ class MemoryBlocks {
   virtual ~MemoryBlocks() = default;
   // `bytes` zero bytes with every page really written, so the memory is
   // claimed and not only reserved; none when it cannot be had.
-  virtual std::unique_ptr<MemoryBlock> Claim(std::uint64_t bytes) = 0;
+  [[nodiscard]] virtual std::unique_ptr<MemoryBlock> Claim(std::uint64_t bytes) = 0;
 };
 
 // The heap of the C++ runtime; the real one on every system.

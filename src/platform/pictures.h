@@ -17,7 +17,8 @@ struct LoadedPicture {
 class Pictures {
  public:
   virtual ~Pictures() = default;
-  virtual LoadedPicture Load(std::string_view path) = 0;
+  // Unused, a loaded picture would never be given back.
+  [[nodiscard]] virtual LoadedPicture Load(std::string_view path) = 0;
   virtual void Release(ui::PictureId id) = 0;
 };
 

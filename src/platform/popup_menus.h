@@ -16,7 +16,8 @@ class PopupMenus {
   // window `owner` and waits until the user chooses or dismisses it. The
   // chosen item's name, or none when the menu was closed without a choice.
   // The tree is read before the wait: it may be gone when the call returns.
-  virtual std::optional<std::string> Popup(std::string_view owner, const ui::MenuItem& root) = 0;
+  [[nodiscard]] virtual std::optional<std::string> Popup(std::string_view owner,
+                                                         const ui::MenuItem& root) = 0;
 };
 
 }  // namespace kelvara::platform

@@ -41,7 +41,7 @@ class Shell {
                        OptionalText parameters, OptionalText directory, int show) = 0;
   // ShellExecuteEx; true when the shell did what was asked. A process handle
   // the call returns is closed by the platform, never handed out.
-  virtual bool ExecuteEx(const ShellExecuteInfo& info) = 0;
+  [[nodiscard]] virtual bool ExecuteEx(const ShellExecuteInfo& info) = 0;
   // SHEmptyRecycleBin; an empty root is every drive.
   virtual void EmptyRecycleBin(OwnerWindow owner, std::string_view root, unsigned flags) = 0;
   // SHAddToRecentDocs; a null path with SHARD_PATHA clears the list.

@@ -75,7 +75,8 @@ int CountRecords(std::uint64_t file_length);
 
 // The result of a file operation on the store; `reason` says what went wrong,
 // in words a user can act on, when `ok` is false.
-struct StoreStatus {
+// A failure must reach the user or the caller: never ignore one.
+struct [[nodiscard]] StoreStatus {
   bool ok = true;
   std::string reason;
 };
