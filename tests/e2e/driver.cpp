@@ -206,6 +206,14 @@ int AnswerMessage(const std::wstring& title, int wait_ms) {
     PrintUtf8(text);
     std::printf("\n");
   }
+  // Modal to its owner: that window takes no input until the box is answered.
+  const HWND owner = GetWindow(box, GW_OWNER);
+  // The box may show a moment before its owner is disabled.
+  for (int waited = 0; owner != nullptr && IsWindowEnabled(owner) && waited < 3000; waited += 50)
+    Sleep(50);
+  std::printf("owner=0x%llx owner_enabled=%d\n",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)),
+              owner != nullptr && IsWindowEnabled(owner) ? 1 : 0);
   const HWND ok = GetDlgItem(box, IDOK);
   if (ok != nullptr) PostMessageW(ok, BM_CLICK, 0, 0);
   return kFound;
