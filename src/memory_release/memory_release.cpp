@@ -13,6 +13,9 @@ namespace {
 
 constexpr int kSteps = 10;
 constexpr int kRestoreInterval = 1000;
+// The release size per byte of physical memory, as the main window computes it.
+constexpr double kReleaseFactor = 0.007465446;
+constexpr std::uint64_t kElementBytes = 4;
 
 ui::FormWindow Frame() {
   ui::FormWindow w;
@@ -28,15 +31,25 @@ std::vector<ui::Control> Design() {
 
 }  // namespace
 
-std::optional<std::int32_t> ReleaseBlockLastIndex(double size, int step) {
+std::optional<std::int64_t> ReleaseBlockLastIndex(double size, int step) {
   const double value = size * step;
   if (!std::isfinite(value)) return std::nullopt;
   const double below = std::floor(value);
   const double fraction = value - below;
   double whole = fraction < 0.5 ? below : below + 1;
   if (fraction == 0.5 && std::fmod(below, 2.0) == 0) whole = below;
-  if (whole < 0 || whole > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-  return static_cast<std::int32_t>(whole);
+  // 2^61 elements of 4 bytes would already overflow the byte count.
+  constexpr double kTooMany = 2305843009213693952.0;
+  if (whole < 0 || whole >= kTooMany) return std::nullopt;
+  return static_cast<std::int64_t>(whole);
+}
+
+std::uint64_t ReleaseLimit(const platform::MemoryStatus& status) {
+  const double size = std::nearbyint(static_cast<double>(status.total_physical) * kReleaseFactor);
+  const auto last = ReleaseBlockLastIndex(size, kSteps);
+  const std::uint64_t physical_share =
+      last ? (static_cast<std::uint64_t>(*last) + 1) * kElementBytes : 0;
+  return std::min(physical_share, status.available_page_file);
 }
 
 MemoryRelease::MemoryRelease(MainWindow& main, platform::Platform& platform)
@@ -59,13 +72,14 @@ void MemoryRelease::Release() {
   }
   form_.SetCaption(form_["Mc"], main["lblMClr"].caption);
   main.SetCaption(main["lblDate"], "メモリ開放中");
-  // A block never takes more than the machine has free as the release starts:
-  // a size typed for a larger machine must not push it into endless paging.
+  // A size typed for a larger machine must not push this one into endless
+  // paging, nor take the commit other programs need.
   const auto status = platform_.system.Memory();
   if (!status) return;
+  const std::uint64_t limit = ReleaseLimit(*status);
   std::unique_ptr<platform::MemoryBlock> block;
   for (int step = 1; step <= kSteps; ++step) {
-    if (!ReleaseStep(step, status->available_physical, block)) return;
+    if (!ReleaseStep(step, limit, block)) return;
   }
   main.SetCaption(main["lblDate"], "開放完了");
 }
@@ -74,13 +88,17 @@ bool MemoryRelease::ReleaseStep(int step, std::uint64_t limit,
                                 std::unique_ptr<platform::MemoryBlock>& block) {
   const auto last = ReleaseBlockLastIndex(LeadingNumber(form_["Mc"].caption), step);
   if (!last) return false;
-  const std::uint64_t bytes = (static_cast<std::uint64_t>(*last) + 1) * 4;
+  const std::uint64_t bytes = (static_cast<std::uint64_t>(*last) + 1) * kElementBytes;
   block.reset();  // the previous block goes first, so two are never held
   if (bytes > limit) return false;
-  block = platform_.memory.Claim(bytes);
+  block = platform_.memory.Claim(bytes, [this] { return LetMessagesRun(); });
   if (!block) return false;
   ShowProgress(step);
-  platform_.pump.RunPending();  // the main window repaints between steps
+  return LetMessagesRun();  // the main window repaints between steps
+}
+
+bool MemoryRelease::LetMessagesRun() {
+  platform_.pump.RunPending();
   // Unloaded meanwhile (the program ending): no further step.
   return loaded();
 }

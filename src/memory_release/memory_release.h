@@ -23,6 +23,8 @@ class MemoryRelease final : public ui::Window {
   // Stops at the first step that fails.
   void Release();
   bool ReleaseStep(int step, std::uint64_t limit, std::unique_ptr<platform::MemoryBlock>& block);
+  // Lets the main window answer; false once this window is gone.
+  bool LetMessagesRun();
   void ShowProgress(int step);
 
   MainWindow& main_;
@@ -32,7 +34,12 @@ class MemoryRelease final : public ui::Window {
 
 // The last index of the block of step `step`: the size `size` times the step,
 // to the nearest whole number with halves to the even one; none when it is
-// not a 32-bit integer of 0 or more.
-std::optional<std::int32_t> ReleaseBlockLastIndex(double size, int step);
+// negative or no block of that many 4-byte elements could be addressed.
+std::optional<std::int64_t> ReleaseBlockLastIndex(double size, int step);
+
+// The largest block a release takes on a machine with this memory status:
+// the last block for its physical memory (just under 30 % of it), and never
+// more than the system can still commit.
+std::uint64_t ReleaseLimit(const platform::MemoryStatus& status);
 
 }  // namespace kelvara

@@ -1,5 +1,6 @@
 #include "platform/memory_blocks.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -26,7 +27,8 @@ class HeapBlock final : public MemoryBlock {
 
 }  // namespace
 
-std::unique_ptr<MemoryBlock> PortableMemoryBlocks::Claim(std::uint64_t bytes) {
+std::unique_ptr<MemoryBlock> PortableMemoryBlocks::Claim(std::uint64_t bytes,
+                                                         const BetweenPieces& between) {
   if (bytes > std::numeric_limits<std::size_t>::max()) return nullptr;
   const auto size = static_cast<std::size_t>(bytes);
   void* block = ::operator new(size, std::nothrow);
@@ -36,8 +38,15 @@ std::unique_ptr<MemoryBlock> PortableMemoryBlocks::Claim(std::uint64_t bytes) {
     ::operator delete(block);
     return nullptr;
   }
-  zero_fill(block, 0, size);
-  return std::unique_ptr<MemoryBlock>(holder);
+  std::unique_ptr<MemoryBlock> owned(holder);
+  auto* const bytes_at = static_cast<unsigned char*>(block);
+  for (std::size_t done = 0; done < size;) {
+    const std::size_t piece = std::min<std::size_t>(size - done, kPieceBytes);
+    zero_fill(bytes_at + done, 0, piece);
+    done += piece;
+    if (done < size && between && !between()) return nullptr;
+  }
+  return owned;
 }
 
 }  // namespace kelvara::platform

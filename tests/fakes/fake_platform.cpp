@@ -207,10 +207,13 @@ void FakePlatform::ShowShutDownDialog() {
 
 void FakePlatform::Clear() { calls.push_back("Clipboard.Clear"); }
 
-std::unique_ptr<platform::MemoryBlock> FakePlatform::Claim(std::uint64_t bytes) {
+std::unique_ptr<platform::MemoryBlock> FakePlatform::Claim(std::uint64_t bytes,
+                                                           const BetweenPieces& between) {
   calls.push_back("Memory.Claim bytes=" + std::to_string(bytes));
   ++claims;
   if (fail_claim_at && claims == *fail_claim_at) return nullptr;
+  // One pause between pieces stands for all of a large block's.
+  if (bytes > kPieceBytes && between && !between()) return nullptr;
   return std::make_unique<FakeBlock>(calls, bytes);
 }
 

@@ -121,7 +121,8 @@ class FakePlatform final : public platform::Clock,
   // Clipboard
   void Clear() override;
   // MemoryBlocks
-  std::unique_ptr<platform::MemoryBlock> Claim(std::uint64_t bytes) override;
+  std::unique_ptr<platform::MemoryBlock> Claim(std::uint64_t bytes,
+                                               const BetweenPieces& between) override;
   // MessagePump
   void RunPending() override;
   // PopupMenus

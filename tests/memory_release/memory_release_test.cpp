@@ -38,11 +38,15 @@ TEST_F(MemoryReleaseTest, TenGrowingBlocksWithProgressBetweenThem) {
   main.form().SetCaption(main.form()["lblMClr"], "8015962");
   std::vector<std::string> seen;
   fake.on_pump = [&] {
-    seen.push_back(Main("lblTime").caption + " " + std::to_string(Main("RamT").rect.width) + " " +
-                   std::to_string(Main("MemI").rect.width) + " " + Main("lblDate").caption);
+    const std::string now = Main("lblTime").caption + " " +
+                            std::to_string(Main("RamT").rect.width) + " " +
+                            std::to_string(Main("MemI").rect.width) + " " + Main("lblDate").caption;
+    // Messages also run between a block's pieces, before its step shows.
+    if (seen.empty() || seen.back() != now) seen.push_back(now);
   };
   Choose("MemClr");
   EXPECT_EQ(seen, (Strings{
+                      "9:30:45 1200.000000 1200.000000 メモリ開放中",
                       "10% 259.500000 259.500000 メモリ開放中",
                       "20% 519.000000 519.000000 メモリ開放中",
                       "30% 778.500000 778.500000 メモリ開放中",
@@ -59,6 +63,7 @@ TEST_F(MemoryReleaseTest, TenGrowingBlocksWithProgressBetweenThem) {
   for (int k = 1; k <= 10; ++k) {
     const std::string bytes = std::to_string((8015962LL * k + 1) * 4);
     expected.push_back("Memory.Claim bytes=" + bytes);
+    expected.push_back("Pump");
     expected.push_back("Pump");
     expected.push_back("Memory.Free bytes=" + bytes);
   }
@@ -115,7 +120,7 @@ TEST_F(MemoryReleaseTest, AFailedStepKeepsTheLastProgressAndArmsTheRestore) {
   const struct {
     const char* size;
     std::optional<int> failing_claim;
-    std::uint64_t available;
+    std::uint64_t commit;  // what the system can still commit
     std::size_t claims;
     const char* time;
     float width;
@@ -123,23 +128,22 @@ TEST_F(MemoryReleaseTest, AFailedStepKeepsTheLastProgressAndArmsTheRestore) {
       {"8015962", 4, 443835596, 4, "30%", 778.5f},
       {"8015962", 1, 443835596, 1, "9:30:45", 1200},
       {"8015962", 10, 443835596, 10, "90%", 2335.5f},
-      // Never more than the machine has free: step 4 would take 128 MB of 100.
+      // Never more than the system can commit: step 4 would take 128 MB of 100.
       {"8015962", std::nullopt, 100000000, 3, "30%", 778.5f},
       {"8015962", std::nullopt, 320638484, 10, "100%", 2595},
       {"8015962", std::nullopt, 320638483, 9, "90%", 2335.5f},
+      // A size typed for a machine of twice this memory: its own last block
+      // (320638484 bytes of this 1 GiB) is the most a step takes.
+      {"16031924", std::nullopt, 1ULL << 40, 5, "50%", 1297.5f},
       // Sizes that are no block at all.
       {"-3", std::nullopt, 443835596, 0, "9:30:45", 1200},
-      {"300000000", std::nullopt, 443835596, 0, "9:30:45", 1200},
-      // Past the largest 32-bit index.
-      {"1073741823", std::nullopt, 1ULL << 40, 2, "20%", 519},
-      {"1073741823.5", std::nullopt, 1ULL << 40, 2, "20%", 519},
-      {"1073741824", std::nullopt, 1ULL << 40, 1, "10%", 259.5f},
+      {"300000000", std::nullopt, 1ULL << 40, 0, "9:30:45", 1200},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.size) + " " + std::to_string(c.available));
+    SCOPED_TRACE(std::string(c.size) + " " + std::to_string(c.commit));
     Program p;
     p.fake.fail_claim_at = c.failing_claim;
-    p.fake.memory->available_physical = c.available;
+    p.fake.memory->available_page_file = c.commit;
     ui::Form& m = p.main.form();
     m.SetCaption(m["lblMClr"], c.size);
     m.SetCaption(m["lblTime"], "9:30:45");
@@ -217,11 +221,52 @@ TEST_F(MemoryReleaseTest, TheWindowNeverShowsAnything) {
   windows().Find("frmMClr")->form().Subscribe(nullptr);
 }
 
+// The size the main window writes for each machine, all ten steps of it as
+// far as the commit allows, whatever is free; past 2^31 elements too.
+TEST_F(MemoryReleaseTest, MachinesOfEverySizeReachTheEndWhereTheCommitAllows) {
+  constexpr std::uint64_t kGiB = 1ULL << 30;
+  const struct {
+    const char* machine;
+    std::uint64_t total, free, commit;
+    const char* size;
+    std::size_t claims;
+    long long first, last;  // bytes
+  } cases[] = {
+      {"1 GiB", 1 * kGiB, 400'000'000, 2 * kGiB, "8015962", 10, 32063852, 320638484},
+      {"8 GiB", 8 * kGiB, 3 * kGiB, 12 * kGiB, "64127693", 10, 256510776, 2565107724},
+      {"32 GiB", 32 * kGiB, 20 * kGiB, 40 * kGiB, "256510771", 10, 1026043088, 10260430844},
+      {"64 GiB", 64 * kGiB, 50 * kGiB, 80 * kGiB, "513021543", 10, 2052086176, 20520861724},
+      {"8 GiB, busy", 8 * kGiB, 500'000'000, 4 * kGiB, "64127693", 10, 256510776, 2565107724},
+      {"8 GiB, little commit", 8 * kGiB, 500'000'000, 1610612736, "64127693", 6, 256510776,
+       1539064636},
+  };
+  for (const auto& c : cases) {
+    Program p;
+    p.fake.memory = platform::MemoryStatus{c.total, c.free, c.total * 2, c.commit};
+    ui::Form& m = p.main.form();
+    m.SetCaption(m["lblMClr"], c.size);
+    p.Choose("MemClr");
+    const Strings claims = p.fake.CallsStartingWith("Memory.Claim");
+    ASSERT_EQ(claims.size(), c.claims) << c.machine;
+    EXPECT_EQ(claims.front(), Bytes({c.first}).front()) << c.machine;
+    EXPECT_EQ(claims.back(), Bytes({c.last}).front()) << c.machine;
+    EXPECT_EQ(m["lblDate"].caption, c.claims == 10 ? "開放完了" : "メモリ開放中") << c.machine;
+    EXPECT_EQ(m["lblTime"].caption, std::to_string(c.claims * 10) + "%") << c.machine;
+  }
+}
+
+TEST(ReleaseLimit, TheLastBlockForThePhysicalMemoryOrTheCommitLeft) {
+  EXPECT_EQ(ReleaseLimit({1ULL << 30, 0, 0, 1ULL << 40}), 320638484u);
+  EXPECT_EQ(ReleaseLimit({64ULL << 30, 0, 0, 1ULL << 40}), 20520861724u);
+  EXPECT_EQ(ReleaseLimit({64ULL << 30, 1ULL << 40, 0, 1000}), 1000u);
+  EXPECT_EQ(ReleaseLimit({0, 0, 0, 1ULL << 40}), 4u);
+}
+
 TEST(ReleaseBlockLastIndex, NearestWholeNumberWithHalvesToEven) {
   const struct {
     double size;
     int step;
-    std::optional<std::int32_t> last;
+    std::optional<std::int64_t> last;
   } cases[] = {
       {8015961.6, 1, 8015962},
       {0.5, 1, 0},
@@ -231,7 +276,10 @@ TEST(ReleaseBlockLastIndex, NearestWholeNumberWithHalvesToEven) {
       {-0.5, 1, 0},
       {-0.6, 1, std::nullopt},
       {214748364.7, 10, 2147483647},
-      {214748364.75, 10, std::nullopt},
+      {214748364.75, 10, 2147483648},  // past 32 bits, as a 64 GiB machine's steps are
+      {513021543, 10, 5130215430},
+      {2305843009213693951.0, 1, std::nullopt},
+      {1e300, 10, std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReleaseBlockLastIndex(c.size, c.step), c.last) << c.size << " x " << c.step;
