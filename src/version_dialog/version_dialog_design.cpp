@@ -53,7 +53,7 @@ std::vector<Control> VersionDialogDesign() {
                       Alignment::kCentre, {kGothic, 20.25f, true, false}));
   out.push_back(Label("Label5", kProjectAddress, {120, 2040, 4455, 255}, Rgb(0, 0, 255),
                       Alignment::kCentre, {"Comic Sans MS", 9.75f, true, false}));
-  out.push_back(Label("Label4", "作者  kelvara", {1920, 1710, 2295, 375}, Rgb(128, 128, 128),
+  out.push_back(Label("Label4", "作者 / kelvara", {1920, 1710, 2295, 375}, Rgb(128, 128, 128),
                       Alignment::kCentre, {kGothic, 12, false, false}));
   // Shows nothing: it only takes the clicks meant for the address under it.
   Control overlay = Picture("Image2", {360, 2080, 3975, 255}, "");

@@ -108,7 +108,7 @@ TEST_F(VersionDialogTest, DesignFromTopToBottomOfTheStack) {
        {}},
       {"Label4",
        ui::ControlKind::kLabel,
-       "作者  kelvara",
+       "作者 / kelvara",
        {1920, 1710, 2295, 375},
        ui::Rgb(128, 128, 128),
        ui::Alignment::kCentre,
