@@ -1,6 +1,8 @@
 // The shell calls with their exact arguments, and the clipboard's clearing.
 #include "platform/win32/shell.h"
 
+#include "platform/win32/native_paths.h"
+
 #include <windows.h>
 
 #include <shlobj.h>
@@ -21,13 +23,6 @@ std::optional<std::wstring> Text(LPCWSTR text) {
   if (text == nullptr) return std::nullopt;
   return std::wstring(text);
 }
-
-struct ExecuteCall {
-  HWND window;
-  std::optional<std::wstring> verb, file, parameters, directory;
-  int show;
-  bool operator==(const ExecuteCall&) const = default;
-};
 
 struct ExecuteExCall {
   DWORD size, mask;
@@ -52,12 +47,6 @@ class ShellTest : public ::testing::Test {
               return HWND{};
             },
             ShellCalls{
-                [this](HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
-                       LPCWSTR directory, INT show) {
-                  executes_.push_back(
-                      {window, Text(verb), Text(file), Text(parameters), Text(directory), show});
-                  return reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(42));
-                },
                 [this](SHELLEXECUTEINFOW* info) {
                   execute_exes_.push_back({info->cbSize, info->fMask, info->hwnd,
                                            Text(info->lpVerb), Text(info->lpFile),
@@ -81,11 +70,13 @@ class ShellTest : public ::testing::Test {
                   recent_docs_.push_back({flags, Text(static_cast<LPCWSTR>(path))});
                 },
                 [this] { ++shut_down_dialogs_; },
+                [](const std::wstring& file) {
+                  return file == L"msinfo32.exe" ? L"C:\\Windows\\Sysnative\\msinfo32.exe" : file;
+                },
             }) {}
 
   Win32Shell shell_;
   std::vector<std::string> looked_up_;
-  std::vector<ExecuteCall> executes_;
   std::vector<ExecuteExCall> execute_exes_;
   struct RecycleBinCall {
     HWND window;
@@ -107,8 +98,11 @@ struct ExecuteRow {
   platform::OptionalText parameters;
   platform::OptionalText directory;
   int show;
-  ExecuteCall expected;
+  ExecuteExCall expected;
 };
+
+constexpr DWORD kSize = sizeof(SHELLEXECUTEINFOW);
+constexpr DWORD kNoUi = SEE_MASK_FLAG_NO_UI;
 
 TEST_F(ShellTest, ExecutePassesSixArgumentsWithAbsentTextsAsNull) {
   const ExecuteRow rows[] = {
@@ -118,53 +112,63 @@ TEST_F(ShellTest, ExecutePassesSixArgumentsWithAbsentTextsAsNull) {
        std::nullopt,
        "c:\\",
        platform::kShowNormal,
-       {kMenuWindow, std::nullopt, L"calc.exe", std::nullopt, L"c:\\", 1}},
+       {kSize, kNoUi, kMenuWindow, std::nullopt, L"calc.exe", std::nullopt, L"c:\\", 1}},
       {"frmDTMnMenu",
        std::nullopt,
        "taskmgr.exe",
        std::nullopt,
        "taskmgr.exe",
        platform::kShow,
-       {kMenuWindow, std::nullopt, L"taskmgr.exe", std::nullopt, L"taskmgr.exe", 5}},
+       {kSize, kNoUi, kMenuWindow, std::nullopt, L"taskmgr.exe", std::nullopt, L"taskmgr.exe", 5}},
       {"",
        "open",
        "explorer.exe",
        std::nullopt,
        "c:\\",
        1,
-       {nullptr, L"open", L"explorer.exe", std::nullopt, L"c:\\", 1}},
+       {kSize, kNoUi, nullptr, L"open", L"explorer.exe", std::nullopt, L"c:\\", 1}},
       {"",
        "find",
        "c:\\",
        std::nullopt,
        std::nullopt,
        1,
-       {nullptr, L"find", L"c:\\", std::nullopt, std::nullopt, 1}},
+       {kSize, kNoUi, nullptr, L"find", L"c:\\", std::nullopt, std::nullopt, 1}},
       {"frmLnchr",
        "open",
        "shell:ドキュメント",
        "",
        "",
        1,
-       {kLauncherWindow, L"open", L"shell:\u30C9\u30AD\u30E5\u30E1\u30F3\u30C8", L"", L"", 1}},
+       {kSize, kNoUi, kLauncherWindow, L"open", L"shell:\u30C9\u30AD\u30E5\u30E1\u30F3\u30C8", L"",
+        L"", 1}},
       {"frmDTMnMenu",
        std::nullopt,
        platform::kComputerFolder,
        std::nullopt,
        platform::kComputerFolder,
        1,
-       {kMenuWindow, std::nullopt, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", std::nullopt,
-        L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", 1}},
+       {kSize, kNoUi, kMenuWindow, std::nullopt, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}",
+        std::nullopt, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", 1}},
+      // The file as this process must name it.
+      {"frmDTMnMenu",
+       std::nullopt,
+       "msinfo32.exe",
+       std::nullopt,
+       "c:\\",
+       1,
+       {kSize, kNoUi, kMenuWindow, std::nullopt, L"C:\\Windows\\Sysnative\\msinfo32.exe",
+        std::nullopt, L"c:\\", 1}},
   };
   for (const ExecuteRow& row : rows) {
-    executes_.clear();
+    execute_exes_.clear();
     shell_.Execute(row.owner, row.verb, row.file, row.parameters, row.directory, row.show);
-    ASSERT_EQ(executes_.size(), 1u) << row.file;
-    EXPECT_EQ(executes_[0], row.expected) << row.file;
+    ASSERT_EQ(execute_exes_.size(), 1u) << row.file;
+    EXPECT_EQ(execute_exes_[0], row.expected) << row.file;
   }
   // The empty owner is no window: nobody is asked for it.
-  EXPECT_EQ(looked_up_,
-            (std::vector<std::string>{"frmDTMnMenu", "frmDTMnMenu", "frmLnchr", "frmDTMnMenu"}));
+  EXPECT_EQ(looked_up_, (std::vector<std::string>{"frmDTMnMenu", "frmDTMnMenu", "frmLnchr",
+                                                  "frmDTMnMenu", "frmDTMnMenu"}));
 }
 
 TEST_F(ShellTest, SystemPropertiesThroughExecuteExAndItsResult) {
@@ -213,7 +217,7 @@ TEST_F(ShellTest, RecentDocumentsClearWithANullPathAndTakePathsWide) {
 TEST_F(ShellTest, ShutDownDialogIsTheShellsOwn) {
   shell_.ShowShutDownDialog();
   EXPECT_EQ(shut_down_dialogs_, 1);
-  EXPECT_TRUE(executes_.empty());
+  EXPECT_TRUE(execute_exes_.empty());
 }
 
 TEST(Win32Clipboard, ClearEmptiesWhatAnotherProgramLeft) {
@@ -266,6 +270,49 @@ TEST(Win32Clipboard, AClipboardHeldElsewhereIsLeftAlone) {
   CloseHandle(opened);
   CloseHandle(done);
   Win32Clipboard().Clear();
+}
+
+}  // namespace
+}  // namespace kelvara::win32
+
+namespace kelvara::win32 {
+namespace {
+
+TEST(NativeToolPath, OnlyARedirectedProgramNamesSystemToolsThroughSysnative) {
+  const FileExists in_sysnative = [](const std::wstring& path) {
+    return path == L"C:\\Windows\\Sysnative\\cleanmgr.exe" ||
+           path == L"C:\\Windows\\Sysnative\\dfrg.msc";
+  };
+  const struct {
+    bool redirected;
+    const wchar_t* file;
+    const wchar_t* started;
+  } rows[] = {
+      // A 32-bit program on 64-bit Windows.
+      {true, L"C:\\Windows\\System32\\dfrgui.exe", L"C:\\Windows\\Sysnative\\dfrgui.exe"},
+      {true, L"c:\\windows\\system32\\restore\\rstrui.exe",
+       L"C:\\Windows\\Sysnative\\restore\\rstrui.exe"},
+      {true, L"cleanmgr.exe", L"C:\\Windows\\Sysnative\\cleanmgr.exe"},
+      {true, L"dfrg.msc", L"C:\\Windows\\Sysnative\\dfrg.msc"},
+      {true, L"wordpad.exe", L"wordpad.exe"},  // not a System32 tool
+      {true, L"c:\\", L"c:\\"},
+      {true, L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}",
+       L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"},
+      {true, L"C:\\Windows\\System32x\\a.exe", L"C:\\Windows\\System32x\\a.exe"},
+      // 32 on 32 and 64 on 64: nothing is redirected.
+      {false, L"C:\\Windows\\System32\\dfrgui.exe", L"C:\\Windows\\System32\\dfrgui.exe"},
+      {false, L"cleanmgr.exe", L"cleanmgr.exe"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(NativeToolPath(row.file, L"C:\\Windows", row.redirected, in_sysnative), row.started);
+  }
+  // This test program is not redirected: a 64-bit one never is, and under
+  // 32-bit Wine on a 32-bit prefix neither.
+  BOOL wow64 = FALSE;
+  ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+  if (!wow64) {
+    EXPECT_EQ(NativeToolPath(L"C:\\Windows\\System32\\a.exe"), L"C:\\Windows\\System32\\a.exe");
+  }
 }
 
 }  // namespace

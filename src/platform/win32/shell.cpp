@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/native_paths.h"
 #include "platform/win32/raii.h"
 #include "platform/win32/text.h"
 
@@ -41,8 +42,11 @@ void ShowShellShutDownDialog() {
 
 ShellCalls SystemShellCalls() {
   return ShellCalls{
-      ShellExecuteW,     ShellExecuteExW,         SHEmptyRecycleBinW,
-      SHAddToRecentDocs, ShowShellShutDownDialog,
+      ShellExecuteExW,
+      SHEmptyRecycleBinW,
+      SHAddToRecentDocs,
+      ShowShellShutDownDialog,
+      [](const std::wstring& file) { return NativeToolPath(file); },
   };
 }
 
@@ -63,9 +67,19 @@ void Win32Shell::Execute(platform::OwnerWindow owner, platform::OptionalText ver
                          platform::OptionalText directory, int show) {
   EnterCom();
   const WideArgument wide_verb(verb), wide_parameters(parameters), wide_directory(directory);
-  const std::wstring wide_file = Widen(file);
-  calls_.execute(WindowOf(owner), wide_verb.get(), wide_file.c_str(), wide_parameters.get(),
-                 wide_directory.get(), show);
+  std::wstring wide_file = Widen(file);
+  if (calls_.native_path) wide_file = calls_.native_path(wide_file);
+  // ShellExecuteW's six arguments, without the shell's error box.
+  SHELLEXECUTEINFOW call{};
+  call.cbSize = sizeof call;
+  call.fMask = SEE_MASK_FLAG_NO_UI;
+  call.hwnd = WindowOf(owner);
+  call.lpVerb = wide_verb.get();
+  call.lpFile = wide_file.c_str();
+  call.lpParameters = wide_parameters.get();
+  call.lpDirectory = wide_directory.get();
+  call.nShow = show;
+  static_cast<void>(calls_.execute_ex(&call));  // a failed start is silent
 }
 
 bool Win32Shell::ExecuteEx(const platform::ShellExecuteInfo& info) {

@@ -18,19 +18,21 @@ namespace kelvara::win32 {
 // The shell's entry points, replaceable so that tests see the exact arguments
 // without starting anything.
 struct ShellCalls {
-  std::function<HINSTANCE(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT)> execute;
   std::function<BOOL(SHELLEXECUTEINFOW*)> execute_ex;
   std::function<HRESULT(HWND, LPCWSTR, DWORD)> empty_recycle_bin;
   std::function<void(UINT, LPCVOID)> add_to_recent_docs;
   // The shell's "shut down Windows" dialog.
   std::function<void()> shut_down_dialog;
+  // The file a start names, as this process must name it (NativeToolPath).
+  std::function<std::wstring(const std::wstring&)> native_path;
 };
 
 // The real ones.
 ShellCalls SystemShellCalls();
 
 // Shell starts and clean-up calls with UTF-8 texts made wide. An absent text
-// goes to the shell as a null pointer, an empty one as "".
+// goes to the shell as a null pointer, an empty one as "". A start never
+// shows the shell's own error box: a tool that does not start fails silently.
 class Win32Shell final : public platform::Shell {
  public:
   explicit Win32Shell(FindWindowFunction find_window, ShellCalls calls = SystemShellCalls());
