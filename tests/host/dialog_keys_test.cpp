@@ -213,12 +213,22 @@ TEST_F(DialogKeysTest, EnterAndSpacePressTheFocusedButtonOnceAndNothingElse) {
 }
 
 TEST_F(DialogKeysTest, EscClosesTheDialogAsItsCloseBoxButAnOpenListFirst) {
+  Records(form_, events_);
   HOST_OR_SKIP();
-  SetFocus(Keys("cboZone"));
-  SendMessageW(Child("cboZone"), CB_SHOWDROPDOWN, TRUE, 0);
-  ASSERT_TRUE(SendMessageW(Child("cboZone"), CB_GETDROPPEDSTATE, 0, 0));
-  Press({{WM_KEYDOWN, VK_ESCAPE}, {WM_KEYUP, VK_ESCAPE}});
-  EXPECT_FALSE(SendMessageW(Child("cboZone"), CB_GETDROPPEDSTATE, 0, 0));
+  // An open list closes first, Esc or Enter; Enter keeps the item it shows.
+  const struct {
+    WPARAM key;
+    int chosen;
+  } lists[] = {{VK_ESCAPE, -1}, {VK_RETURN, 1}};
+  for (const auto& c : lists) {
+    SetFocus(Keys("cboZone"));
+    SendMessageW(Child("cboZone"), CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(SendMessageW(Child("cboZone"), CB_GETDROPPEDSTATE, 0, 0));
+    if (c.chosen >= 0) Press({{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_DOWN}});
+    Press({{WM_KEYDOWN, c.key}, {WM_KEYUP, c.key}});
+    EXPECT_FALSE(SendMessageW(Child("cboZone"), CB_GETDROPPEDSTATE, 0, 0)) << c.key;
+    EXPECT_EQ(form_["cboZone"].selected, c.chosen) << c.key;
+  }
   EXPECT_EQ(events_, Strings{});
   for (const char* focus : {"cboZone", "txtName", "cmdSave"}) {
     SetFocus(Keys(focus));

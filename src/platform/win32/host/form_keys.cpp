@@ -21,7 +21,8 @@ bool FormHost::Navigate(MSG& message) {
 bool FormHost::OnDialogKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) return false;
-  const HWND focus = GetFocus();
+  // Where the system sent the key: the control that had the focus.
+  const HWND focus = message.hwnd;
   const bool inside = focus != nullptr && IsChild(window_, focus) != FALSE;
   const std::optional<std::size_t> index = inside ? natives_.IndexOfChild(focus) : std::nullopt;
   const ui::ControlKind kind = index ? form_.controls()[*index].kind : ui::ControlKind::kLabel;
