@@ -11,7 +11,6 @@
 #include <typeinfo>
 #include <vector>
 
-#include "platform/win32/callback_boundary.h"
 #include "platform/win32/host/form_host.h"
 #include "platform/win32/wine.h"
 #include "ui/controls.h"
@@ -21,12 +20,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 const ui::Font kFont{ui::kGothicFont, 9, false, false};
-
-TEST(CallbackBoundaryTest, AnExceptionGivesTheFallbackAndAResultPassesThrough) {
-  EXPECT_EQ(CallbackBoundary(7, [] { return 3; }), 3);
-  EXPECT_EQ(CallbackBoundary(7, []() -> int { throw std::out_of_range("x"); }), 7);
-  EXPECT_EQ(CallbackBoundary(7, []() -> int { throw 1; }), 7);
-}
 
 TEST(CallbackBoundaryTest, AThrowingHandlerIsAbandonedAndTheWindowRunsOn) {
   if (RunningUnderWine() && GetEnvironmentVariableW(L"DISPLAY", nullptr, 0) == 0) {

@@ -164,25 +164,6 @@ TEST_F(DialogKeysTest, AShownDialogFocusesItsFirstControlThatTakesInput) {
   EXPECT_EQ(end, 3u);
 }
 
-TEST_F(DialogKeysTest, ADialogWhoseOnlyInputIsAButtonFocusesItAndEnterPressesIt) {
-  ui::Form about(
-      "frmAbout", DialogWindow(),
-      {ui::MakeLabel("Label1", "版", {300, 60, 900, 240}, ui::Alignment::kLeft, kFont, 0),
-       ui::MakePicture("Image1", {300, 400, 600, 600}, "", true),
-       ui::MakeButton("Command1", "O K", {1800, 2520, 1095, 375}, kFont, ui::Rgb(224, 222, 224))});
-  about["Command1"].on_click = [this] { events_.push_back("ok"); };
-  if (RunningUnderWine() && GetEnvironmentVariableW(L"DISPLAY", nullptr, 0) == 0) {
-    GTEST_SKIP() << "no display to make windows on";
-  }
-  host_ = std::make_unique<FormHost>(about, Frame::kFixedDialog, names_, pictures_);
-  ASSERT_TRUE(host_->Create(GetModuleHandleW(nullptr), nullptr, nullptr));
-  Watch();
-  const HWND ok = GetDlgItem(host_->window(), static_cast<int>(NativeControls::kFirstId) + 2);
-  ASSERT_TRUE(FocusComesTo(ok));
-  Press({{WM_KEYDOWN, VK_RETURN}, {WM_KEYUP, VK_RETURN}});
-  EXPECT_EQ(events_, (Strings{"ok"}));
-}
-
 TEST_F(DialogKeysTest, EnterAndSpacePressTheFocusedButtonOnceAndNothingElse) {
   Records(form_, events_);
   HOST_OR_SKIP();
