@@ -34,7 +34,8 @@ namespace {
 namespace host = win32::host;
 
 // The program's icon at the size a DPI wants for that metric.
-win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y, UINT dpi) {
+[[nodiscard]] win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y,
+                                                UINT dpi) {
   return win32::UniqueIcon(static_cast<HICON>(LoadImageW(
       instance, MAKEINTRESOURCEW(IDI_KELVARA), IMAGE_ICON, GetSystemMetricsForDpi(metric_x, dpi),
       GetSystemMetricsForDpi(metric_y, dpi), LR_DEFAULTCOLOR)));
@@ -62,7 +63,7 @@ class Program {
   int Run();
 
  private:
-  bool Wire();
+  [[nodiscard]] bool Wire();
   void ReloadIcons(int dpi);
 
   HINSTANCE instance_;
@@ -125,6 +126,7 @@ bool Program::Wire() {
     process_.Quit();
   };
   window->on_dpi_changed = [this](int dpi) { ReloadIcons(dpi); };
+  pump_.navigate = [this](MSG& message) { return hosts_.Navigate(message); };
   hosts_.Serve(windows_.windows());
   return true;
 }

@@ -51,9 +51,11 @@ Control Button(const char* name, const char* caption, Rect rect, Colour back) {
   return ui::MakeButton(name, caption, rect, kFont, back);
 }
 
-// Changes only through the buttons beside it: every key goes nowhere.
+// Changes only through the buttons beside it: every key goes nowhere, and
+// Tab passes it by.
 Control Untypable(Control c) {
   c.key_filter = [](char32_t) { return false; };
+  c.tab_stop = false;
   return c;
 }
 

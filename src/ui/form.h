@@ -89,6 +89,10 @@ struct Control {
   // Text fields and drop-downs: asked about each typed character (a
   // backspace too); false discards it.
   std::function<bool(char32_t)> key_filter;
+  // Tab stops on it (buttons, check boxes, text fields, drop-downs); false
+  // for a field that takes no typing at all. Read once, when the host makes
+  // the control.
+  bool tab_stop = true;
 
   // Event handlers the behaviour installs; the host calls them. Check boxes
   // see their new state in `on_click`.

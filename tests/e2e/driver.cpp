@@ -227,6 +227,38 @@ int Press(HWND parent, const std::wstring& caption) {
   return kFound;
 }
 
+// The control that has the focus in the window's thread.
+HWND FocusOf(HWND window) {
+  const DWORD target = GetWindowThreadProcessId(window, nullptr);
+  if (AttachThreadInput(GetCurrentThreadId(), target, TRUE) == FALSE) return nullptr;
+  const HWND focus = GetFocus();
+  AttachThreadInput(GetCurrentThreadId(), target, FALSE);
+  return focus;
+}
+
+// One press of a key as the keyboard makes it: to whatever has the focus
+// in the window's thread, or first focused on the button of that caption.
+// Prints the control that got it.
+int KeyPress(HWND window, const std::wstring& key, const wchar_t* button) {
+  const WORD vk = key == L"enter" ? VK_RETURN : key == L"escape" ? VK_ESCAPE : 0;
+  if (vk == 0 || window == nullptr) return kUsage;
+  const DWORD target = GetWindowThreadProcessId(window, nullptr);
+  if (AttachThreadInput(GetCurrentThreadId(), target, TRUE) == FALSE) return kMissing;
+  if (button != nullptr) {
+    if (const HWND to = FindWindowExW(window, nullptr, L"Button", button)) SetFocus(to);
+  }
+  const HWND focus = GetFocus();
+  AttachThreadInput(GetCurrentThreadId(), target, FALSE);
+  if (focus == nullptr || (button != nullptr && TextOf(focus) != button)) return kMissing;
+  std::printf("focus=");
+  PrintUtf8(TextOf(focus));
+  std::printf("\n");
+  const auto scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC) << 16);
+  PostMessageW(focus, WM_KEYDOWN, vk, scan | 1);
+  PostMessageW(focus, WM_KEYUP, vk, scan | static_cast<LPARAM>(0xC0000001));
+  return kFound;
+}
+
 // The control a user's click at a point of a window's client area reaches:
 // the smallest shown child there, a frame's group box only around the rest.
 struct ChildSearch {
@@ -567,6 +599,10 @@ int Usage() {
       "driver type HWND TEXT [wait-ms]  replaces a box's text by typing\n"
       "driver gone HWND [wait-ms]\n"
       "driver close HWND                sends WM_CLOSE\n"
+      "driver focus HWND                the text of the control with the window's focus\n"
+      "driver key HWND enter|escape [BUTTON]\n"
+      "                                 one key press to the window's focus, first put\n"
+      "                                 on the button of that caption when one is named\n"
       "driver colour R G B [wait-ms]    types a colour into the colour dialog and presses OK\n"
       "driver file-dialog PATH [wait-ms]\n"
       "                                 types a path into the file dialog and presses Open\n"
@@ -636,6 +672,17 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"message" && argc >= 3) return AnswerMessage(argv[2], Wait(argc, argv, 3, 5000));
   if (command == L"press" && argc >= 4) return Press(ParseWindow(argv[2]), argv[3]);
+  if (command == L"focus" && argc >= 3) {
+    const HWND focus = FocusOf(ParseWindow(argv[2]));
+    if (focus == nullptr) return kMissing;
+    std::printf("focus=");
+    PrintUtf8(TextOf(focus));
+    std::printf("\n");
+    return kFound;
+  }
+  if (command == L"key" && argc >= 4) {
+    return KeyPress(ParseWindow(argv[2]), argv[3], argc >= 5 ? argv[4] : nullptr);
+  }
   if (command == L"child-at" && argc >= 5) {
     return ChildAt(ParseWindow(argv[2]), static_cast<int>(std::wcstol(argv[3], nullptr, 10)),
                    static_cast<int>(std::wcstol(argv[4], nullptr, 10)));

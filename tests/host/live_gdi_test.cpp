@@ -95,11 +95,11 @@ TEST(LiveGdiObjects, TheBackBufferHoldsTwoAndGivesBothBack) {
     host::BackBuffer back;
     ASSERT_NE(back.Prepare(like.get(), 20, 10), nullptr);
     EXPECT_EQ(Since(base), 3);
-    back.Prepare(like.get(), 40, 30);  // grown: the old pair goes
+    ASSERT_NE(back.Prepare(like.get(), 40, 30), nullptr);  // grown: the old pair goes
     EXPECT_EQ(Since(base), 3);
     back.Release();
     EXPECT_EQ(Since(base), 1);
-    back.Prepare(like.get(), 8, 8);
+    ASSERT_NE(back.Prepare(like.get(), 8, 8), nullptr);
   }
   like.reset();
   EXPECT_EQ(Since(base), 0);

@@ -28,7 +28,7 @@ PictureSize BitmapSize(HBITMAP bitmap);
 // a top-down 32-bit DIB section with every pixel opaque, the way the decoder
 // reads such bitmaps; null for any other kind or for data that is too short.
 // Our own bitmaps take this way, so that showing them needs no decoder.
-UniqueBitmap DibFromPacked(const std::uint8_t* dib, std::size_t size);
+[[nodiscard]] UniqueBitmap DibFromPacked(const std::uint8_t* dib, std::size_t size);
 
 // The resource name of one of our own pictures, from the name the forms use:
 // upper case, with '/' turned into '_' ("clock_face" -> "CLOCK_FACE",
@@ -48,7 +48,7 @@ class Win32Pictures final : public platform::Pictures {
   ~Win32Pictures() override;
 
   // A UTF-8 path to a BMP, ICO, JPEG, GIF or PNG file: its first frame.
-  platform::LoadedPicture Load(std::string_view path) override;
+  [[nodiscard]] platform::LoadedPicture Load(std::string_view path) override;
   // The bitmap is deleted: deselect it from any DC first.
   void Release(ui::PictureId id) override;
 
@@ -61,7 +61,7 @@ class Win32Pictures final : public platform::Pictures {
   // kept until this object ends; null when there is no such resource. Looked
   // up as a bitmap, then as raw file data (RCDATA), then as an icon group
   // (its first icon).
-  HBITMAP FromResource(std::string_view name);
+  [[nodiscard]] HBITMAP FromResource(std::string_view name);
 
  private:
   struct Picture {

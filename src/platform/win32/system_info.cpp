@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32 {
@@ -101,9 +102,7 @@ struct FoundScreenAreas {
   std::vector<platform::ScreenArea> areas;
 };
 
-// A named CALLBACK, not a lambda: on 32-bit Windows the system calls it as
-// stdcall, which a lambda's function pointer is not.
-BOOL CALLBACK CollectScreenArea(HMONITOR monitor, HDC, RECT*, LPARAM data) {
+BOOL CollectOneScreenArea(HMONITOR monitor, LPARAM data) {
   auto& into = *reinterpret_cast<FoundScreenAreas*>(data);
   MONITORINFO info{};
   info.cbSize = sizeof info;
@@ -119,6 +118,13 @@ BOOL CALLBACK CollectScreenArea(HMONITOR monitor, HDC, RECT*, LPARAM data) {
     into.areas.push_back(area);
   }
   return TRUE;
+}
+
+// A named CALLBACK, not a lambda: on 32-bit Windows the system calls it as
+// stdcall, which a lambda's function pointer is not.
+BOOL CALLBACK CollectScreenArea(HMONITOR monitor, HDC, RECT*, LPARAM data) {
+  // Out of memory for one more screen: the ones found so far are the answer.
+  return CallbackBoundary(BOOL{FALSE}, [=] { return CollectOneScreenArea(monitor, data); });
 }
 
 }  // namespace

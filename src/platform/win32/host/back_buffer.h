@@ -16,7 +16,7 @@ class BackBuffer {
   BackBuffer& operator=(const BackBuffer&) = delete;
 
   // A DC to draw in, at least `width` by `height`; null when GDI refuses.
-  HDC Prepare(HDC like, int width, int height) {
+  [[nodiscard]] HDC Prepare(HDC like, int width, int height) {
     if (dc_ && width <= size_.cx && height <= size_.cy) return dc_.get();
     Release();
     dc_.reset(CreateCompatibleDC(like));

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/raii.h"
 #include "platform/win32/text.h"
 
@@ -18,8 +19,11 @@ constexpr std::array<const wchar_t*, 12> kJapaneseFaces = {
 };
 
 int CALLBACK Found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
+  // One face is enough: 0 ends the enumeration.
+  return CallbackBoundary(0, [found] {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+  });
 }
 
 bool NeedsJapaneseFace(std::wstring_view name) {

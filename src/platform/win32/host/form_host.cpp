@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32::host {
@@ -107,6 +108,8 @@ bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
   SyncWindow();
   for (std::size_t i = 0; i < count; ++i) RealiseControl(i);
   FlushDirty();
+  // Shown at once, the dialog was activated before it had its children.
+  if (frame_ == Frame::kFixedDialog && GetFocus() == window_) RestoreFocus();
   return true;
 }
 
@@ -230,7 +233,9 @@ LRESULT CALLBACK FormHost::Procedure(HWND window, UINT message, WPARAM w, LPARAM
   }
   auto* self = reinterpret_cast<FormHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, w, l);
-  return self->Handle(message, w, l);
+  // Not the default procedure after a failure: for WM_CLOSE it would destroy
+  // the window under the form.
+  return CallbackBoundary(LRESULT{0}, [&] { return self->Handle(message, w, l); });
 }
 
 LRESULT FormHost::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -284,6 +289,13 @@ LRESULT FormHost::Handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(w);
+      break;
+    case WM_SETFOCUS:
+      if (frame_ != Frame::kFixedDialog) break;
+      RestoreFocus();
       return 0;
     case WM_CLOSE:
       OnClose();

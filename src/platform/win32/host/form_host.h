@@ -43,7 +43,7 @@ class FormHost final : public ui::FormObserver {
   FormHost& operator=(const FormHost&) = delete;
 
   // Makes the window (hidden until the model shows it). False on failure.
-  bool Create(HINSTANCE instance, HICON large_icon, HICON small_icon);
+  [[nodiscard]] bool Create(HINSTANCE instance, HICON large_icon, HICON small_icon);
   HWND window() const { return window_; }
   const Scale& scale() const { return scale_; }
   ui::Form& form() { return form_; }
@@ -61,6 +61,13 @@ class FormHost final : public ui::FormObserver {
                       const ui::Rect& before) override;
   void FormChanged(const ui::Form& form) override;
   void FocusRequested(const ui::Form& form, const ui::Control& control) override;
+
+  // A keyboard message from the thread's queue for this window or one of
+  // its children, before it is dispatched: Enter presses the focused
+  // button, Esc closes a fixed dialog as its close box does (the monitor
+  // ignores it), Tab, the arrows and Space move as in a dialog. True when
+  // the message is done with.
+  bool Navigate(MSG& message);
 
   // The form is going away: from now on the window neither reads it nor runs
   // its handlers, and only waits to be destroyed.
@@ -82,6 +89,10 @@ class FormHost final : public ui::FormObserver {
   bool OnSetCursor();
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnClose();
+  // In form_keys.cpp.
+  bool OnDialogKey(const MSG& message);
+  void OnActivate(WPARAM w);
+  void RestoreFocus();
 
   std::size_t IndexOf(const ui::Control& c) const;
   void SyncWindow();
@@ -119,6 +130,8 @@ class FormHost final : public ui::FormObserver {
   bool batching_ = false;  // a timer's handler runs: its changes wait for its end
 
   std::optional<std::size_t> captured_;
+  // A fixed dialog's focused child as it was deactivated.
+  HWND remembered_focus_ = nullptr;
   bool detached_ = false;
 };
 

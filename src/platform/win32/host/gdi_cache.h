@@ -54,7 +54,7 @@ int EmPixels(float points, int dpi);
 
 // A font of the model at a DPI: the resolved family, the point size as a
 // character height, bold and italic.
-UniqueFont MakeFont(FontNames& names, const ui::Font& font, int dpi);
-CaptionFont MakeCaptionFont(FontNames& names, const ui::Font& font, int dpi);
+[[nodiscard]] UniqueFont MakeFont(FontNames& names, const ui::Font& font, int dpi);
+[[nodiscard]] CaptionFont MakeCaptionFont(FontNames& names, const ui::Font& font, int dpi);
 
 }  // namespace kelvara::win32::host

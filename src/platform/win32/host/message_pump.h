@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/message_pump.h"
 
 namespace kelvara::win32::host {
@@ -10,6 +12,10 @@ namespace kelvara::win32::host {
 // put back, so the main loop still ends.
 class Win32MessagePump final : public platform::MessagePump {
  public:
+  // Offered each message first, as the main loop offers it: the windows'
+  // dialog keys work while a handler lets the queue run too.
+  std::function<bool(MSG&)> navigate;
+
   void RunPending() override {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
@@ -17,6 +23,7 @@ class Win32MessagePump final : public platform::MessagePump {
         PostQuitMessage(static_cast<int>(message.wParam));
         return;
       }
+      if (navigate && navigate(message)) continue;
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }

@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32::host {
@@ -23,19 +24,18 @@ struct ChildClass {
 };
 
 ChildClass ClassOf(const ui::Control& c) {
+  const DWORD stop = c.tab_stop ? WS_TABSTOP : 0;
   switch (c.kind) {
     case ControlKind::kButton:
-      return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (c.opaque ? BS_OWNERDRAW : BS_PUSHBUTTON)),
-              0};
+      return {L"BUTTON", static_cast<DWORD>(stop | (c.opaque ? BS_OWNERDRAW : BS_PUSHBUTTON)), 0};
     case ControlKind::kTextField:
-      return {L"EDIT",
-              static_cast<DWORD>(WS_TABSTOP | ES_AUTOHSCROLL | (c.locked ? ES_READONLY : 0)),
+      return {L"EDIT", static_cast<DWORD>(stop | ES_AUTOHSCROLL | (c.locked ? ES_READONLY : 0)),
               WS_EX_CLIENTEDGE};
     case ControlKind::kCheckBox:
       // The model owns the check mark: the box never turns it over itself.
-      return {L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0};
+      return {L"BUTTON", stop | BS_CHECKBOX, 0};
     case ControlKind::kComboBox:
-      return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+      return {L"COMBOBOX", stop | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
     default:
       return {L"BUTTON", BS_GROUPBOX, 0};
   }
@@ -64,16 +64,18 @@ class WritingScope {
 // behind it goes there, as the form window tells it.
 LRESULT CALLBACK FrameBackground(HWND frame, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
                                  DWORD_PTR) {
-  if (message == WM_ERASEBKGND) {
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC, w, reinterpret_cast<LPARAM>(frame)));
-    RECT r{};
-    GetClientRect(frame, &r);
-    if (brush != nullptr && FillRect(reinterpret_cast<HDC>(w), &r, brush) != 0) return 1;
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(frame, &FrameBackground, id);
-  }
-  return DefSubclassProc(frame, message, w, l);
+  return CallbackBoundary(LRESULT{0}, [&]() -> LRESULT {
+    if (message == WM_ERASEBKGND) {
+      const auto brush = reinterpret_cast<HBRUSH>(
+          SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC, w, reinterpret_cast<LPARAM>(frame)));
+      RECT r{};
+      GetClientRect(frame, &r);
+      if (brush != nullptr && FillRect(reinterpret_cast<HDC>(w), &r, brush) != 0) return 1;
+    } else if (message == WM_NCDESTROY) {
+      RemoveWindowSubclass(frame, &FrameBackground, id);
+    }
+    return DefSubclassProc(frame, message, w, l);
+  });
 }
 
 }  // namespace
@@ -100,6 +102,28 @@ std::optional<std::size_t> NativeControls::IndexOfId(UINT id) const {
   const std::size_t index = id - kFirstId;
   if (children_[index].window == nullptr) return std::nullopt;
   return index;
+}
+
+std::optional<std::size_t> NativeControls::IndexOfChild(HWND window) const {
+  if (window == nullptr) return std::nullopt;
+  for (std::size_t i = 0; i < children_.size(); ++i) {
+    const Slot& child = children_[i];
+    if (child.window == window || child.edit == window) return i;
+  }
+  return std::nullopt;
+}
+
+HWND NativeControls::FirstInput() const {
+  for (const Slot& child : children_) {
+    if (TakesInput(child.window)) return child.window;
+  }
+  return nullptr;
+}
+
+bool NativeControls::TakesInput(HWND window) {
+  return window != nullptr && IsWindowVisible(window) != FALSE &&
+         IsWindowEnabled(window) != FALSE &&
+         (GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP) != 0;
 }
 
 bool NativeControls::Writing(std::size_t index) const {

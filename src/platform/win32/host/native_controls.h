@@ -23,7 +23,8 @@ bool IsNative(ui::ControlKind kind);
 // boxes, drop-downs and frames, all children of the form window itself and
 // placed by the model's window rectangles. A child is made the first time its
 // control shows; hidden text fields, the window's variables, never get one.
-// The children's stacking order, and so the Tab order, is the table's.
+// The children's stacking order, and so the Tab order, is the table's; a
+// control that is no Tab stop in the model is none here.
 class NativeControls {
  public:
   // Asked about each character typed or pasted into a text field or a
@@ -42,6 +43,13 @@ class NativeControls {
 
   // The control a child's command id belongs to.
   std::optional<std::size_t> IndexOfId(UINT id) const;
+  // The control a child window, or a drop-down's edit part, belongs to.
+  std::optional<std::size_t> IndexOfChild(HWND window) const;
+  // The first child in table order that Tab stops on and that shows and
+  // works now; null for none.
+  HWND FirstInput() const;
+  // A child Tab stops on that shows and works now.
+  static bool TakesInput(HWND window);
   // True while the host itself writes into the child: what the child then
   // reports is only the echo of the model.
   bool Writing(std::size_t index) const;

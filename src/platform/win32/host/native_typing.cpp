@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/win32/callback_boundary.h"
+
 namespace kelvara::win32::host {
 namespace {
 
@@ -54,20 +56,23 @@ void NativeControls::WatchTyping(std::size_t index) {
 
 LRESULT CALLBACK NativeControls::Typed(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR index,
                                        DWORD_PTR self) {
-  auto* natives = reinterpret_cast<NativeControls*>(self);
-  switch (message) {
-    case WM_CHAR:
-      return natives->OnChar(index, edit, w, l);
-    case WM_PASTE:
-      if (natives->OnPaste(index, edit)) return 0;
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, &NativeControls::Typed, index);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(edit, message, w, l);
+  // A key filter that fails lets its character go nowhere.
+  return CallbackBoundary(LRESULT{0}, [&]() -> LRESULT {
+    auto* natives = reinterpret_cast<NativeControls*>(self);
+    switch (message) {
+      case WM_CHAR:
+        return natives->OnChar(index, edit, w, l);
+      case WM_PASTE:
+        if (natives->OnPaste(index, edit)) return 0;
+        break;
+      case WM_NCDESTROY:
+        RemoveWindowSubclass(edit, &NativeControls::Typed, index);
+        break;
+      default:
+        break;
+    }
+    return DefSubclassProc(edit, message, w, l);
+  });
 }
 
 LRESULT NativeControls::OnChar(std::size_t index, HWND edit, WPARAM w, LPARAM l) {

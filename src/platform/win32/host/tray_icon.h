@@ -44,7 +44,7 @@ class TrayIcon final : public platform::Tray, private platform::TrayShell {
 
  private:
   NOTIFYICONDATAW Record(const platform::TrayIconData& data) const;
-  bool Add(const platform::TrayIconData& data) override;
+  [[nodiscard]] bool Add(const platform::TrayIconData& data) override;
   bool Modify(const platform::TrayIconData& data) override;
   bool Delete(const platform::TrayIconData& data) override;
   void ScheduleRetry(bool armed) override;

@@ -69,9 +69,11 @@ bool WindowHosts::Navigate(MSG& message) {
   if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
   const HWND root = GetAncestor(message.hwnd, GA_ROOT);
   if (root == nullptr) return false;
-  bool ours = main_ && main_->window() == root;
-  for (const auto& [name, host] : secondary_) ours = ours || host->window() == root;
-  return ours && IsDialogMessageW(root, &message) != FALSE;
+  if (main_ && main_->window() == root) return main_->Navigate(message);
+  for (const auto& [name, host] : secondary_) {
+    if (host->window() == root) return host->Navigate(message);
+  }
+  return false;
 }
 
 void WindowHosts::Collect() { unloaded_.clear(); }

@@ -31,7 +31,7 @@ class WindowHosts final : public ui::WindowSetObserver {
 
   // The main window: borderless, there for the program's whole life. Null
   // when it cannot be made.
-  FormHost* AddMain(ui::Form& form);
+  [[nodiscard]] FormHost* AddMain(ui::Form& form);
   // The secondary windows' close boxes unload them through this set.
   void Serve(ui::WindowSet& windows);
 
@@ -42,8 +42,8 @@ class WindowHosts final : public ui::WindowSetObserver {
   HWND Find(std::string_view form_name) const;
   FormHost* main() const { return main_.get(); }
 
-  // Keyboard moves between a window's controls (Tab, arrows, Space); true
-  // when the message was one of those and is done.
+  // The dialog keys of the window a keyboard message is for (see
+  // FormHost::Navigate); true when the message is done with.
   bool Navigate(MSG& message);
 
   // Destroys the windows of unloaded forms. Called between messages only:
@@ -56,7 +56,7 @@ class WindowHosts final : public ui::WindowSetObserver {
   void Unloaded(ui::Form& form) override;
 
  private:
-  std::unique_ptr<FormHost> Make(ui::Form& form, Frame frame);
+  [[nodiscard]] std::unique_ptr<FormHost> Make(ui::Form& form, Frame frame);
 
   HINSTANCE instance_;
   FontNames& names_;
