@@ -57,6 +57,10 @@ class NestedLoopTest : public SettingsTest {
 
 using Step = std::function<void(NestedLoopTest&)>;
 
+std::string MenuState(NestedLoopTest& t) {
+  return t.windows().IsLoaded("frmDTMnMenu") ? "menu" : "no menu";
+}
+
 TEST_F(NestedLoopTest, EveryLoopSurvivesItsWindowUnloadedAndLoadedAgainMeanwhile) {
   const char* const kMenuEvents =
       "load frmDTMnMenu|unload frmDTMnMenu|load frmDTMnMenu|unload frmDTMnMenu";
@@ -78,7 +82,7 @@ TEST_F(NestedLoopTest, EveryLoopSurvivesItsWindowUnloadedAndLoadedAgainMeanwhile
        [](NestedLoopTest& t) { t.TrayClick(); },
        kMenuEvents,
        {},
-       [](NestedLoopTest& t) { return t.windows().IsLoaded("frmDTMnMenu") ? "menu" : "no menu"; },
+       MenuState,
        "no menu"},
       {"recent documents",
        [](NestedLoopTest&) {},
@@ -87,7 +91,7 @@ TEST_F(NestedLoopTest, EveryLoopSurvivesItsWindowUnloadedAndLoadedAgainMeanwhile
        [](NestedLoopTest& t) { t.TrayClick(); },
        kMenuEvents,
        {"frmDTMnMenu"},
-       [](NestedLoopTest& t) { return t.windows().IsLoaded("frmDTMnMenu") ? "menu" : "no menu"; },
+       MenuState,
        "no menu"},
       {"system properties",
        [](NestedLoopTest& t) { t.fake.execute_ex_succeeds = false; },
@@ -97,7 +101,7 @@ TEST_F(NestedLoopTest, EveryLoopSurvivesItsWindowUnloadedAndLoadedAgainMeanwhile
        [](NestedLoopTest& t) { t.TrayClick(); },
        kMenuEvents,
        {"frmDTMnMenu"},
-       [](NestedLoopTest& t) { return t.windows().IsLoaded("frmDTMnMenu") ? "menu" : "no menu"; },
+       MenuState,
        "no menu"},
       {"shut-down dialog",
        [](NestedLoopTest&) {},
@@ -106,7 +110,7 @@ TEST_F(NestedLoopTest, EveryLoopSurvivesItsWindowUnloadedAndLoadedAgainMeanwhile
        [](NestedLoopTest& t) { t.TrayClick(); },
        kMenuEvents,
        {},
-       [](NestedLoopTest& t) { return t.windows().IsLoaded("frmDTMnMenu") ? "menu" : "no menu"; },
+       MenuState,
        "no menu"},
       {"memory release",
        [](NestedLoopTest& t) { t.main.form().SetCaption(t.main.form()["lblMClr"], "10"); },
