@@ -25,6 +25,7 @@ struct ChoiceRow {
   Script native;
   Script shown;  // one figure per sample
   CounterOrigin origin;
+  const char* native_read;  // per sample: 'n' when the native reading was taken
 };
 
 const ChoiceRow kChoiceRows[] = {
@@ -35,7 +36,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {1900, 1901, 1902},
      {2048, 2040, 2100},
-     CounterOrigin::kPerformance},
+     CounterOrigin::kPerformance,
+     "---"},
     {"a counter that could not be added goes native at once",
      platform::kAvailableMegabytes,
      false,
@@ -43,7 +45,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {1900, 1901, 1902},
      {1900, 1901, 1902},
-     CounterOrigin::kNative},
+     CounterOrigin::kNative,
+     "nnn"},
     {"without any source the figure is absent",
      platform::kDiskTimePercent,
      false,
@@ -51,7 +54,8 @@ const ChoiceRow kChoiceRows[] = {
      false,
      {},
      {kNone, kNone, kNone},
-     CounterOrigin::kNone},
+     CounterOrigin::kNone,
+     "---"},
     {"a rate counter's first empty sample is not a failure",
      platform::kDiskTimePercent,
      true,
@@ -59,7 +63,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {kNone, 11, 140},
      {kNone, 12.5, 153},
-     CounterOrigin::kPerformance},
+     CounterOrigin::kPerformance,
+     "n--"},
     {"a short gap is filled from the native reading",
      platform::kFreeSpacePercent,
      true,
@@ -67,7 +72,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {30, 31, 32, 33},
      {40.5, 31, 32, 40.4},
-     CounterOrigin::kPerformance},
+     CounterOrigin::kPerformance,
+     "-nn-"},
     {"three unreadable samples in a row go native for good",
      platform::kFreeSpacePercent,
      true,
@@ -75,7 +81,17 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {30, 31, 32, 33, 34},
      {30, 31, 32, 33, 34},
-     CounterOrigin::kNative},
+     CounterOrigin::kNative,
+     "nnnnn"},
+    {"a counter that fails later goes native after three samples",
+     platform::kAvailableMegabytes,
+     true,
+     {2048, 2040, kNone, kNone, kNone, 2100},
+     true,
+     {1900, 1901, 1902, 1903, 1904, 1905},
+     {2048, 2040, 1902, 1903, 1904, 1905},
+     CounterOrigin::kNative,
+     "--nnnn"},
     {"an unreadable counter without a native reading stays absent",
      platform::kPageFileUsagePeak,
      true,
@@ -83,7 +99,8 @@ const ChoiceRow kChoiceRows[] = {
      false,
      {},
      {kNone, kNone, kNone, kNone},
-     CounterOrigin::kPerformance},
+     CounterOrigin::kPerformance,
+     "----"},
     {"a processor counter that never changes goes native",
      platform::kProcessorTimePercent,
      true,
@@ -91,7 +108,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {kNone, 20, 35, 50, 10, 60, 70},
      {kNone, 20, 35, 50, 10, 60, 70},
-     CounterOrigin::kNative},
+     CounterOrigin::kNative,
+     "nnnnnnn"},
     {"a processor counter that changes is used after its probation",
      platform::kProcessorTimePercent,
      true,
@@ -99,7 +117,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {kNone, 20, 35, 50, 10, 60, 70},
      {kNone, 20, 35, 50, 10, 60.3, 70.7},
-     CounterOrigin::kPerformance},
+     CounterOrigin::kPerformance,
+     "nnnnn--"},
     {"a constant processor counter without a native reading is used",
      platform::kProcessorTimePercent,
      true,
@@ -107,7 +126,8 @@ const ChoiceRow kChoiceRows[] = {
      false,
      {},
      {50, 50, 50, 50, 50, 50},
-     CounterOrigin::kPerformance},
+     CounterOrigin::kPerformance,
+     "------"},
     {"an unreadable processor counter goes native after three samples",
      platform::kProcessorTimePercent,
      true,
@@ -115,7 +135,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {kNone, 20, 30, 40},
      {kNone, 20, 30, 40},
-     CounterOrigin::kNative},
+     CounterOrigin::kNative,
+     "nnnn"},
     {"a native figure is shown as read",
      platform::kPageFileUsagePeak,
      false,
@@ -123,7 +144,8 @@ const ChoiceRow kChoiceRows[] = {
      true,
      {12.25},
      {12.25, 12.25},
-     CounterOrigin::kNative},
+     CounterOrigin::kNative,
+     "nn"},
 };
 
 void PrintTo(const ChoiceRow& row, std::ostream* out) { *out << row.name; }
@@ -147,6 +169,11 @@ TEST_P(CounterChoice, ShowsTheChosenSourcesFigures) {
     EXPECT_EQ(snapshot.At(row.position), row.shown[sample]) << "sample " << sample + 1;
   }
   EXPECT_EQ(sampler.Origin(row.position), row.origin);
+  std::string read;
+  for (const Positions& wanted : native.wanted) {
+    read += wanted[static_cast<std::size_t>(row.position - 1)] ? 'n' : '-';
+  }
+  EXPECT_EQ(read, row.native_read);
   EXPECT_EQ(performance.collects, static_cast<int>(row.shown.size()));
   EXPECT_EQ(native.collects, static_cast<int>(row.shown.size()));
 }

@@ -1,6 +1,8 @@
 // The native figures, each as its counter means it.
 #include "platform/win32/native_counters.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -85,24 +87,65 @@ TEST(NativeFigures, DiskTimeIsReadPlusWriteOverElapsedAveragedOverDisks) {
 }
 
 struct PageFileRow {
-  CommitFigures commit;
+  std::vector<PageFileRecord> files;
   std::optional<double> percent;
 };
 
-TEST(NativeFigures, PageFilePeakFromTheCommitFigures) {
+TEST(NativeFigures, PageFilePeakFromThePagingFiles) {
   const PageFileRow rows[] = {
-      // 4 GiB of memory and a 4 GiB page file, in 4 KiB pages.
-      {{300000, 524288, 2097152, 1048576, 4096}, 25.0},
-      // A peak reported below the current charge: the charge is the peak.
-      {{1048576, 0, 2097152, 1048576, 4096}, 50.0},
-      // No page file: the limit is physical memory, give or take a few pages.
-      {{300000, 400000, 1048578, 1048576, 4096}, kNone},
-      {{300000, 400000, 1048576, 1048576, 4096}, kNone},
-      // Exactly one megabyte of page file counts.
-      {{10, 20, 1048576 + 256, 1048576, 4096}, 20.0 * 100.0 / (1048576 + 256)},
-      {{0, 0, 2097152, 1048576, 4096}, kNone},
+      // A 4 GiB paging file in 4 KiB pages, a quarter of it used at the peak.
+      {{{1048576, 100000, 262144}}, 25.0},
+      // A peak reported below the current use: the use is the peak.
+      {{{1000, 500, 0}}, 50.0},
+      // Two files: the peaks together over the sizes together.
+      {{{1000, 100, 300}, {3000, 500, 700}}, 25.0},
+      {{{4000, 4000, 4000}}, 100.0},
+      {{{2000, 0, 0}}, 0.0},
+      // No paging file, or one of no size.
+      {{}, kNone},
+      {{{0, 0, 0}}, kNone},
   };
-  for (const PageFileRow& row : rows) EXPECT_EQ(PageFilePeakPercent(row.commit), row.percent);
+  for (const PageFileRow& row : rows) {
+    EXPECT_EQ(PageFilePeakPercent(row.files), row.percent) << row.files.size() << " files";
+  }
+}
+
+bool FirstDiskOpens() {
+  const HANDLE disk = CreateFileW(L"\\\\.\\PhysicalDrive0", 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+  if (disk == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(disk);
+  return true;
+}
+
+// The disks are opened only in the samples that read them, and never stay
+// open: a USB disk must stay removable while the monitor runs.
+TEST(NativeCounters, OpensTheDisksOnlyForTheSamplesThatWantDiskTime) {
+  NativeCounters native;
+  const Positions all_but_disk{0x1fu & ~(1u << (platform::kDiskTimePercent - 1))};
+  for (int sample = 0; sample < 3; ++sample) native.Collect(all_but_disk);
+  EXPECT_EQ(native.disk_opens(), 0);
+  EXPECT_FALSE(native.Read(platform::kDiskTimePercent).has_value());
+
+  // Wine opens the first disk, although it cannot read its statistics.
+  native.Collect(kAllPositions);
+  native.Collect(kAllPositions);
+  if (FirstDiskOpens()) {
+    EXPECT_GT(native.disk_opens(), 0);
+  }
+  EXPECT_EQ(native.disks_open(), 0);
+  const int opens = native.disk_opens();
+  native.Collect(all_but_disk);
+  EXPECT_EQ(native.disk_opens(), opens);
+}
+
+TEST(NativeCounters, APositionNotWantedReadsNothing) {
+  NativeCounters native;
+  native.Collect(Positions{1u << (platform::kAvailableMegabytes - 1)});
+  EXPECT_TRUE(native.Read(platform::kAvailableMegabytes).has_value());
+  EXPECT_FALSE(native.Read(platform::kFreeSpacePercent).has_value());
+  native.Collect(Positions{});
+  EXPECT_FALSE(native.Read(platform::kAvailableMegabytes).has_value());
 }
 
 }  // namespace

@@ -3,14 +3,30 @@
 namespace kelvara::win32 {
 
 platform::CounterSnapshot CounterSampler::Sample() {
-  performance_.Collect();
-  native_.Collect();
+  performance_.Collect(kAllPositions);
+  std::array<std::optional<double>, 5> performance;
+  Positions wanted;
+  for (int position = 1; position <= 5; ++position) {
+    const auto i = static_cast<std::size_t>(position - 1);
+    if (performance_.Has(position)) performance[i] = performance_.Read(position);
+    wanted[i] = native_.Has(position) && NeedsNative(position, choices_[i], performance[i]);
+  }
+  native_.Collect(wanted);
   platform::CounterSnapshot snapshot;
   for (int position = 1; position <= 5; ++position) {
-    snapshot.values[static_cast<std::size_t>(position - 1)] =
-        Choose(position, choices_[static_cast<std::size_t>(position - 1)]);
+    const auto i = static_cast<std::size_t>(position - 1);
+    snapshot.values[i] = Choose(position, choices_[i], performance_.Has(position), performance[i]);
   }
   return snapshot;
+}
+
+bool CounterSampler::NeedsNative(int position, const Choice& choice,
+                                 const std::optional<double>& performance) {
+  // An unreadable counter is filled in, whatever its state; the processor
+  // shows the native figure while its counter is on probation.
+  return choice.origin == CounterOrigin::kNative || !performance ||
+         (choice.origin == CounterOrigin::kUndecided &&
+          position == platform::kProcessorTimePercent);
 }
 
 CounterOrigin CounterSampler::Origin(int position) const {
@@ -26,11 +42,9 @@ std::array<CounterOrigin, 5> CounterSampler::Origins() const {
   return origins;
 }
 
-std::optional<double> CounterSampler::Choose(int position, Choice& choice) {
-  const bool has_performance = performance_.Has(position);
+std::optional<double> CounterSampler::Choose(int position, Choice& choice, bool has_performance,
+                                             std::optional<double> performance) {
   const bool has_native = native_.Has(position);
-  const std::optional<double> performance =
-      has_performance ? performance_.Read(position) : std::nullopt;
   const std::optional<double> native = has_native ? native_.Read(position) : std::nullopt;
   ++choice.samples;
 

@@ -1,22 +1,28 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <optional>
 
 #include "platform/counters.h"
 
 namespace kelvara::win32 {
 
+// A set of positions; position p is bit p - 1.
+using Positions = std::bitset<5>;
+inline constexpr Positions kAllPositions{0x1f};
+
 // One way of reading the five counters, by their 1-based positions. Collect
-// takes one sample of everything; Read gives that sample's figure.
+// takes one sample of the wanted positions; Read gives that sample's figure.
 class CounterReadings {
  public:
   virtual ~CounterReadings() = default;
   // Whether the position has any source here at all; fixed for the object's
   // life.
   virtual bool Has(int position) const = 0;
-  virtual void Collect() = 0;
-  // Nothing when this sample of the position could not be read.
+  virtual void Collect(Positions wanted) = 0;
+  // Nothing when this sample of the position could not be read or was not
+  // wanted.
   virtual std::optional<double> Read(int position) = 0;
 };
 
@@ -38,6 +44,8 @@ enum class CounterOrigin {
 //   processor figure, as a double, does not repeat exactly for seconds unless
 //   pinned at 0 or 100, where the native figure says the same anyway. Until
 //   decided, only the native figure is shown.
+// The native readings are taken only for the positions whose figure they give
+// in that sample: a disk is not opened for a figure the counters serve.
 class CounterSampler {
  public:
   static constexpr int kFailureLimit = 3;
@@ -46,7 +54,8 @@ class CounterSampler {
   CounterSampler(CounterReadings& performance, CounterReadings& native)
       : performance_(performance), native_(native) {}
 
-  // Takes one sample from both sources.
+  // Takes one sample: the performance counters first, then what they leave
+  // to the native readings.
   platform::CounterSnapshot Sample();
   CounterOrigin Origin(int position) const;
   std::array<CounterOrigin, 5> Origins() const;
@@ -62,7 +71,10 @@ class CounterSampler {
     bool native_seen = false;
   };
 
-  std::optional<double> Choose(int position, Choice& choice);
+  static bool NeedsNative(int position, const Choice& choice,
+                          const std::optional<double>& performance);
+  std::optional<double> Choose(int position, Choice& choice, bool has_performance,
+                               std::optional<double> performance);
   std::optional<double> OnProbation(Choice& choice, std::optional<double> performance,
                                     std::optional<double> native);
 

@@ -7,10 +7,10 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "platform/counters.h"
 #include "platform/win32/counter_sampler.h"
+#include "platform/win32/thread.h"
 
 namespace kelvara::win32 {
 
@@ -19,8 +19,10 @@ using ReadingsFactory = std::function<std::unique_ptr<CounterReadings>()>;
 
 // The counter source of the main window: a thread of its own owns the
 // readings, samples them on its own schedule and publishes the figures;
-// Latest only copies them. The thread stops and is joined when the object
-// ends.
+// Latest only copies them. The performance counters are opened beside it,
+// since that can take seconds; until they are, the native figures are
+// published alone (all but disk time, which may not need a disk opened at
+// all). The threads stop and are joined when the object ends.
 class Win32Counters final : public platform::CounterSource {
  public:
   // The system's performance counters with the native readings behind them,
@@ -40,7 +42,13 @@ class Win32Counters final : public platform::CounterSource {
   std::uint64_t samples() const;
 
  private:
-  void Run(ReadingsFactory performance, ReadingsFactory native);
+  void Run(const ReadingsFactory& performance, const ReadingsFactory& native);
+  void Publish(const platform::CounterSnapshot& snapshot,
+               const std::array<CounterOrigin, 5>& origins);
+
+  // The sampler's own work is shallow; what the system's counter libraries
+  // do on it is not ours to measure, so it keeps a margin.
+  static constexpr std::size_t kStackReserve = 256 * 1024;
 
   const std::chrono::milliseconds interval_;
   mutable std::mutex mutex_;
@@ -49,7 +57,7 @@ class Win32Counters final : public platform::CounterSource {
   platform::CounterSnapshot latest_;
   std::array<CounterOrigin, 5> origins_{};
   std::uint64_t samples_ = 0;
-  std::thread thread_;  // last, so that it starts after everything it uses
+  Thread thread_;  // last, so that it starts after everything it uses
 };
 
 }  // namespace kelvara::win32

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <string>
 
+#include "platform/win32/raii.h"
+
 namespace kelvara::win32 {
 namespace {
 
@@ -46,18 +48,16 @@ std::vector<std::wstring> FixedRoots() {
   return roots;
 }
 
-std::optional<PERFORMANCE_INFORMATION> ReadPerformanceInformation() {
-  PERFORMANCE_INFORMATION info{};
-  info.cb = sizeof info;
-  if (!GetPerformanceInfo(&info, sizeof info)) return std::nullopt;
-  return info;
+BOOL CALLBACK AddPageFile(void* context, PENUM_PAGE_FILE_INFORMATION info, LPCWSTR) {
+  static_cast<std::vector<PageFileRecord>*>(context)->push_back(
+      PageFileRecord{info->TotalSize, info->TotalInUse, info->PeakUsage});
+  return TRUE;
 }
 
 std::optional<double> PageFileFigure() {
-  const auto info = ReadPerformanceInformation();
-  if (!info) return std::nullopt;
-  return PageFilePeakPercent(CommitFigures{info->CommitTotal, info->CommitPeak, info->CommitLimit,
-                                           info->PhysicalTotal, info->PageSize});
+  std::vector<PageFileRecord> files;
+  if (!EnumPageFilesW(AddPageFile, &files)) return std::nullopt;
+  return PageFilePeakPercent(files);
 }
 
 constexpr int kMostDisks = 16;
@@ -105,12 +105,14 @@ std::optional<double> DiskTimePercent(const std::vector<std::optional<DiskTimes>
   return sum / disks;
 }
 
-std::optional<double> PageFilePeakPercent(const CommitFigures& commit) {
-  if (commit.limit <= commit.physical_total) return std::nullopt;
-  if ((commit.limit - commit.physical_total) * commit.page_size < 1048576) return std::nullopt;
-  const std::uint64_t peak = commit.peak > commit.total ? commit.peak : commit.total;
-  if (peak == 0 || peak > commit.limit) return std::nullopt;
-  return static_cast<double>(peak) * 100.0 / static_cast<double>(commit.limit);
+std::optional<double> PageFilePeakPercent(const std::vector<PageFileRecord>& files) {
+  std::uint64_t peak = 0, total = 0;
+  for (const PageFileRecord& file : files) {
+    peak += file.peak > file.in_use ? file.peak : file.in_use;
+    total += file.total;
+  }
+  if (total == 0) return std::nullopt;
+  return static_cast<double>(peak) * 100.0 / static_cast<double>(total);
 }
 
 NativeCounters::NativeCounters() {
@@ -118,14 +120,9 @@ NativeCounters::NativeCounters() {
   has_[Index(platform::kAvailableMegabytes)] = true;
   has_[Index(platform::kFreeSpacePercent)] = true;
   has_[Index(platform::kPageFileUsagePeak)] = PageFileFigure().has_value();
-  // Opening a disk for its statistics only needs no access rights at all.
-  for (int number = 0; number < kMostDisks; ++number) {
-    const std::wstring name = L"\\\\.\\PhysicalDrive" + std::to_wstring(number);
-    UniqueFile disk(CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
-    if (disk && ReadDisk(disk.get())) disks_.push_back(std::move(disk));
-  }
-  has_[Index(platform::kDiskTimePercent)] = !disks_.empty();
+  // Whether a disk can be read is found out when its figure is first wanted:
+  // no disk is touched while the performance counters serve disk time.
+  has_[Index(platform::kDiskTimePercent)] = true;
 }
 
 bool NativeCounters::Has(int position) const {
@@ -133,10 +130,7 @@ bool NativeCounters::Has(int position) const {
 }
 
 std::vector<DriveSpace> NativeCounters::FixedDriveSpace() {
-  if (samples_to_drive_scan_-- <= 0) {
-    fixed_roots_ = FixedRoots();
-    samples_to_drive_scan_ = kSamplesPerDriveScan - 1;
-  }
+  if (drive_scan_.Due()) fixed_roots_ = FixedRoots();
   std::vector<DriveSpace> drives;
   for (const std::wstring& root : fixed_roots_) {
     ULARGE_INTEGER caller_free, total, free;
@@ -147,41 +141,72 @@ std::vector<DriveSpace> NativeCounters::FixedDriveSpace() {
   return drives;
 }
 
-std::vector<std::optional<DiskTimes>> NativeCounters::ReadDisks() const {
-  std::vector<std::optional<DiskTimes>> times;
-  times.reserve(disks_.size());
-  for (const UniqueFile& disk : disks_) times.push_back(ReadDisk(disk.get()));
+std::optional<DiskTimes> NativeCounters::ReadDiskNumber(int number) {
+  const std::wstring name = L"\\\\.\\PhysicalDrive" + std::to_wstring(number);
+  // Reading a disk's statistics needs no access rights at all.
+  const UniqueFile disk(CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
+  if (!disk) return std::nullopt;
+  ++disk_opens_;
+  ++disks_open_;
+  const std::optional<DiskTimes> times = ReadDisk(disk.get());
+  --disks_open_;
   return times;
 }
 
-void NativeCounters::Collect() {
-  values_ = {};
+std::vector<std::optional<DiskTimes>> NativeCounters::ReadDisks() {
+  std::vector<std::optional<DiskTimes>> times(kMostDisks);
+  if (disk_scan_.Due()) {
+    disk_numbers_.clear();
+    for (int number = 0; number < kMostDisks; ++number) {
+      times[static_cast<std::size_t>(number)] = ReadDiskNumber(number);
+      if (times[static_cast<std::size_t>(number)]) disk_numbers_.push_back(number);
+    }
+  } else {
+    for (const int number : disk_numbers_) {
+      times[static_cast<std::size_t>(number)] = ReadDiskNumber(number);
+    }
+  }
+  return times;
+}
 
-  if (has_[Index(platform::kProcessorTimePercent)]) {
+void NativeCounters::Collect(Positions wanted) {
+  values_ = {};
+  const auto want = [&](int position) { return has_[Index(position)] && wanted[Index(position)]; };
+
+  if (want(platform::kProcessorTimePercent)) {
     const std::optional<SystemTimes> now = ReadSystemTimes();
     if (times_ && now)
       values_[Index(platform::kProcessorTimePercent)] = ProcessorPercent(*times_, *now);
     times_ = now;
+  } else {
+    times_.reset();
   }
 
-  MEMORYSTATUSEX memory{};
-  memory.dwLength = sizeof memory;
-  if (GlobalMemoryStatusEx(&memory)) {
-    values_[Index(platform::kAvailableMegabytes)] = AvailableMegabytes(memory.ullAvailPhys);
+  if (want(platform::kAvailableMegabytes)) {
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    if (GlobalMemoryStatusEx(&memory)) {
+      values_[Index(platform::kAvailableMegabytes)] = AvailableMegabytes(memory.ullAvailPhys);
+    }
   }
 
-  values_[Index(platform::kFreeSpacePercent)] = FreeSpacePercent(FixedDriveSpace());
+  if (want(platform::kFreeSpacePercent)) {
+    values_[Index(platform::kFreeSpacePercent)] = FreeSpacePercent(FixedDriveSpace());
+  }
 
-  if (has_[Index(platform::kPageFileUsagePeak)]) {
+  if (want(platform::kPageFileUsagePeak)) {
     values_[Index(platform::kPageFileUsagePeak)] = PageFileFigure();
   }
 
-  if (has_[Index(platform::kDiskTimePercent)]) {
+  if (want(platform::kDiskTimePercent)) {
     std::vector<std::optional<DiskTimes>> now = ReadDisks();
     if (!disk_times_.empty()) {
       values_[Index(platform::kDiskTimePercent)] = DiskTimePercent(disk_times_, now);
     }
     disk_times_ = std::move(now);
+  } else {
+    disk_times_.clear();
   }
 }
 

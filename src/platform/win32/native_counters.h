@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/win32/counter_sampler.h"
-#include "platform/win32/raii.h"
 
 namespace kelvara::win32 {
 
@@ -38,43 +37,62 @@ std::optional<double> FreeSpacePercent(const std::vector<DriveSpace>& drives);
 // reading are left out.
 std::optional<double> DiskTimePercent(const std::vector<std::optional<DiskTimes>>& before,
                                       const std::vector<std::optional<DiskTimes>>& after);
-// The system's commit figures, in pages of page_size bytes.
-struct CommitFigures {
-  std::uint64_t total = 0, peak = 0, limit = 0, physical_total = 0, page_size = 0;
+// One paging file's size, use and peak use, in pages.
+struct PageFileRecord {
+  std::uint64_t total = 0, in_use = 0, peak = 0;
 };
-// The peak commit charge over the commit limit, percent: the nearest figure to
-// the page files' peak usage that the documented calls give (it counts
-// physical memory as well). A peak reported as less than the current charge
-// is taken as the current charge. Nothing when there is no page file: the
-// limit passes physical memory by less than a megabyte.
-std::optional<double> PageFilePeakPercent(const CommitFigures& commit);
+// The paging files' peak use over their size, percent, as the counter of all
+// paging files together gives it. A peak reported as less than the current
+// use is taken as the current use. Nothing when there is no paging file.
+std::optional<double> PageFilePeakPercent(const std::vector<PageFileRecord>& files);
+
+// Counts down the samples until a list is looked up again.
+class Rescan {
+ public:
+  bool Due() {
+    if (left_-- > 0) return false;
+    left_ = kSamples - 1;
+    return true;
+  }
+
+ private:
+  // Listing the drives costs Wine a server call per letter, and trying a
+  // missing disk costs Windows a failed open; both change rarely.
+  static constexpr int kSamples = 30;
+  int left_ = 0;
+};
 
 // The five figures from the kernel's own calls, for counters the performance
 // counters cannot give: processor times, memory status, the fixed drives'
-// free space, the physical disks' performance statistics, the system's
-// commit figures.
+// free space, the physical disks' performance statistics, the paging files.
+// Each disk is opened only for the sample that reads it, so that the user can
+// still remove it safely; a rate whose position was not wanted last time
+// starts afresh.
 class NativeCounters final : public CounterReadings {
  public:
   NativeCounters();
   bool Has(int position) const override;
-  void Collect() override;
+  void Collect(Positions wanted) override;
   std::optional<double> Read(int position) override;
 
- private:
-  std::vector<std::optional<DiskTimes>> ReadDisks() const;
-  std::vector<DriveSpace> FixedDriveSpace();
+  // The disks opened so far, and how many are open now.
+  int disk_opens() const { return disk_opens_; }
+  int disks_open() const { return disks_open_; }
 
-  // Listing the drives costs Wine a server call per letter; the fixed ones
-  // change rarely, so they are looked up again only every so many samples.
-  static constexpr int kSamplesPerDriveScan = 30;
+ private:
+  std::vector<std::optional<DiskTimes>> ReadDisks();
+  std::optional<DiskTimes> ReadDiskNumber(int number);
+  std::vector<DriveSpace> FixedDriveSpace();
 
   std::array<bool, 5> has_{};
   std::vector<std::wstring> fixed_roots_;
-  int samples_to_drive_scan_ = 0;
+  Rescan drive_scan_, disk_scan_;
+  std::vector<int> disk_numbers_;  // the disks that could be read at the last scan
   std::array<std::optional<double>, 5> values_{};
   std::optional<SystemTimes> times_;
-  std::vector<UniqueFile> disks_;
-  std::vector<std::optional<DiskTimes>> disk_times_;
+  std::vector<std::optional<DiskTimes>> disk_times_;  // by disk number
+  int disk_opens_ = 0;
+  int disks_open_ = 0;
 };
 
 }  // namespace kelvara::win32

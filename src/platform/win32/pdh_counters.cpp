@@ -20,7 +20,7 @@ bool PdhCounters::Has(int position) const {
   return position >= 1 && position <= 5 && counters_[static_cast<std::size_t>(position - 1)];
 }
 
-void PdhCounters::Collect() {
+void PdhCounters::Collect(Positions) {
   collected_ = query_ && PdhCollectQueryData(query_.get()) == ERROR_SUCCESS;
 }
 

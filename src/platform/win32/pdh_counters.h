@@ -26,7 +26,8 @@ class PdhCounters final : public CounterReadings {
  public:
   PdhCounters();
   bool Has(int position) const override;
-  void Collect() override;
+  // The query samples all of its counters at once.
+  void Collect(Positions wanted) override;
   std::optional<double> Read(int position) override;
 
  private:
