@@ -1,7 +1,5 @@
 #include "app/program.h"
 
-#include <commctrl.h>
-
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -107,10 +105,6 @@ int Program::Run() {
 }
 
 bool Program::Wire() {
-  // The manifest asks for version 6 of the common controls; loading it gives
-  // the native buttons and fields their current look.
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   host::FormHost* window = hosts_.AddMain(main_.form());
   if (window == nullptr) return false;
   tray_.Attach(window->window());

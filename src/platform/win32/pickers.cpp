@@ -5,6 +5,7 @@
 
 #include "platform/win32/picker_values.h"
 #include "platform/win32/raii.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32 {
@@ -35,12 +36,8 @@ class OpenPicker {
 // megabytes for a dialog most runs never open. Kept for the process's life.
 template <typename Record>
 BOOL ShowDialog(const char* name, Record* record) {
-  static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
-  if (library == nullptr) return FALSE;
   using Dialog = BOOL(WINAPI*)(Record*);
-  // Through the one function type that casts to any other without a warning.
-  const auto dialog =
-      reinterpret_cast<Dialog>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+  const auto dialog = SystemFunction<Dialog>(L"comdlg32.dll", name);
   return dialog != nullptr ? dialog(record) : FALSE;
 }
 

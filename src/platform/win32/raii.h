@@ -129,10 +129,12 @@ struct ModuleTraits {
   static Value None() { return nullptr; }
   static void Close(Value h) { FreeLibrary(h); }
 };
+// pdh.dll is loaded when the counters open (pdh_counters.cpp).
+void ClosePdhQuery(PDH_HQUERY query);
 struct PdhQueryTraits {
   using Value = PDH_HQUERY;
   static Value None() { return nullptr; }
-  static void Close(Value h) { PdhCloseQuery(h); }
+  static void Close(Value h) { ClosePdhQuery(h); }
 };
 // Memory the shell hands out, item ID lists included.
 struct CoTaskMemTraits {

@@ -42,8 +42,8 @@ void DrawPicture(HDC dc, HBITMAP bitmap, PictureSize size, const RECT& to) {
   if (!source) return;
   SelectedObject select(source.get(), bitmap);
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source.get(), 0, 0,
-             size.width, size.height, blend);
+  GdiAlphaBlend(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source.get(), 0, 0,
+                size.width, size.height, blend);
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 #include "platform/win32/host/native_controls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <array>
 #include <utility>
 
 #include "platform/win32/callback_boundary.h"
+#include "platform/win32/host/common_controls.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32::host {
@@ -72,9 +71,9 @@ LRESULT CALLBACK FrameBackground(HWND frame, UINT message, WPARAM w, LPARAM l, U
       GetClientRect(frame, &r);
       if (brush != nullptr && FillRect(reinterpret_cast<HDC>(w), &r, brush) != 0) return 1;
     } else if (message == WM_NCDESTROY) {
-      RemoveWindowSubclass(frame, &FrameBackground, id);
+      Unsubclass(frame, &FrameBackground, id);
     }
-    return DefSubclassProc(frame, message, w, l);
+    return DefaultSubclass(frame, message, w, l);
   });
 }
 
@@ -140,6 +139,7 @@ void NativeControls::Create(const ui::Form& form, const ui::Control& c, std::siz
   child.text = list ? std::string() : c.caption;
   child.locked = c.kind == ControlKind::kTextField && c.locked;
   child.owner_drawn = c.kind == ControlKind::kButton && c.opaque;
+  LoadCommonControls();
   child.window = CreateWindowExW(
       kind.ex_style, kind.name, Widen(child.text).c_str(), WS_CHILD | WS_CLIPSIBLINGS | kind.style,
       r.left, r.top, r.right - r.left, r.bottom - r.top, parent_,
@@ -154,7 +154,7 @@ void NativeControls::Create(const ui::Form& form, const ui::Control& c, std::siz
     if (GetComboBoxInfo(child.window, &info) != FALSE) child.edit = info.hwndItem;
   }
   if (child.edit != nullptr) WatchTyping(index);
-  if (c.kind == ControlKind::kFrame) SetWindowSubclass(child.window, &FrameBackground, 0, 0);
+  if (c.kind == ControlKind::kFrame) Subclass(child.window, &FrameBackground, 0, 0);
 }
 
 void NativeControls::PlaceInTabOrder(std::size_t index) {

@@ -2,11 +2,10 @@
 // one, passes the model's key filter before the edit sees it.
 #include "platform/win32/host/native_controls.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 #include "platform/win32/callback_boundary.h"
+#include "platform/win32/host/common_controls.h"
 
 namespace kelvara::win32::host {
 namespace {
@@ -50,8 +49,7 @@ std::wstring PastedLine(HWND owner) {
 }  // namespace
 
 void NativeControls::WatchTyping(std::size_t index) {
-  SetWindowSubclass(children_[index].edit, &NativeControls::Typed, index,
-                    reinterpret_cast<DWORD_PTR>(this));
+  Subclass(children_[index].edit, &NativeControls::Typed, index, reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK NativeControls::Typed(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR index,
@@ -66,12 +64,12 @@ LRESULT CALLBACK NativeControls::Typed(HWND edit, UINT message, WPARAM w, LPARAM
         if (natives->OnPaste(index, edit)) return 0;
         break;
       case WM_NCDESTROY:
-        RemoveWindowSubclass(edit, &NativeControls::Typed, index);
+        Unsubclass(edit, &NativeControls::Typed, index);
         break;
       default:
         break;
     }
-    return DefSubclassProc(edit, message, w, l);
+    return DefaultSubclass(edit, message, w, l);
   });
 }
 
@@ -88,8 +86,8 @@ LRESULT NativeControls::OnChar(std::size_t index, HWND edit, WPARAM w, LPARAM l)
   child.high = 0;
   const bool pair = high != 0 && IsLow(unit);
   if (accepts_ && !accepts_(index, pair ? Join(high, unit) : unit)) return 0;
-  if (pair) DefSubclassProc(edit, WM_CHAR, high, l);
-  return DefSubclassProc(edit, WM_CHAR, w, l);
+  if (pair) DefaultSubclass(edit, WM_CHAR, high, l);
+  return DefaultSubclass(edit, WM_CHAR, w, l);
 }
 
 bool NativeControls::OnPaste(std::size_t index, HWND edit) {

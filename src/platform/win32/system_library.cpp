@@ -1,0 +1,11 @@
+#include "platform/win32/system_library.h"
+
+namespace kelvara::win32 {
+
+HMODULE SystemLibrary(const wchar_t* name) {
+  return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+void LoadLibrariesFromSystem32Only() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
+
+}  // namespace kelvara::win32
