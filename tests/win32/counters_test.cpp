@@ -62,14 +62,15 @@ TEST(Win32Counters, PublishesTheChosenFiguresOfEachSample) {
 TEST(Win32Counters, NothingIsPresentBeforeTheFirstSample) {
   std::promise<void> release;
   std::shared_future<void> released = release.get_future().share();
-  const auto slow = [released] {
-    released.wait();  // a slow counter system
-    return std::make_unique<ScriptedReadings>();
-  };
-  Win32Counters counters(slow, slow, 5ms);
+  Win32Counters counters(
+      [released] {
+        released.wait();  // a slow counter system
+        return std::make_unique<ScriptedReadings>();
+      },
+      Scripted([](ScriptedReadings&) {}), 5ms);
+  EXPECT_EQ(counters.samples(), 0u);
   const platform::CounterSnapshot first = counters.Latest();
   for (const auto& value : first.values) EXPECT_FALSE(value.has_value());
-  EXPECT_EQ(counters.samples(), 0u);
   release.set_value();
 }
 

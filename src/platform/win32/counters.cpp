@@ -1,6 +1,5 @@
 #include "platform/win32/counters.h"
 
-#include <optional>
 #include <utility>
 
 #include "platform/win32/native_counters.h"
@@ -52,8 +51,8 @@ Win32Counters::Win32Counters()
 Win32Counters::Win32Counters(ReadingsFactory performance, ReadingsFactory native,
                              std::chrono::milliseconds interval)
     : interval_(interval),
-      thread_(kStackReserve, [this, performance = std::move(performance),
-                              native = std::move(native)] { Run(performance, native); }) {}
+      native_(Make(native)),
+      thread_(kStackReserve, [this, performance = std::move(performance)] { Run(performance); }) {}
 
 Win32Counters::~Win32Counters() {
   {
@@ -65,6 +64,11 @@ Win32Counters::~Win32Counters() {
 
 platform::CounterSnapshot Win32Counters::Latest() {
   std::lock_guard lock(mutex_);
+  const auto now = std::chrono::steady_clock::now();
+  if (!opened_ && (!native_taken_ || now - *native_taken_ >= interval_)) {
+    native_taken_ = now;
+    Publish(NativeOnly(*native_), {});
+  }
   return latest_;
 }
 
@@ -85,35 +89,20 @@ void Win32Counters::Publish(const platform::CounterSnapshot& snapshot,
   ++samples_;
 }
 
-void Win32Counters::Run(const ReadingsFactory& make_performance,
-                        const ReadingsFactory& make_native) {
-  const std::unique_ptr<CounterReadings> native = Make(make_native);
-  std::unique_ptr<CounterReadings> performance;  // the opener's until `opened`
-  bool opened = false;
-  const Thread opener(0, [&] {
-    std::unique_ptr<CounterReadings> made = Make(make_performance);
-    {
-      std::lock_guard lock(mutex_);
-      performance = std::move(made);
-      opened = true;
-    }
-    wake_.notify_all();
-  });
-  std::optional<CounterSampler> sampler;
+void Win32Counters::Run(const ReadingsFactory& make_performance) {
+  const std::unique_ptr<CounterReadings> performance = Make(make_performance);
+  CounterSampler sampler(*performance, *native_);
   std::unique_lock lock(mutex_);
+  opened_ = true;
   while (!stopping_) {
-    const bool was_opened = opened;
     // The system is asked without the lock, so Latest never waits for it.
     lock.unlock();
-    if (was_opened && !sampler) sampler.emplace(*performance, *native);
-    const platform::CounterSnapshot snapshot = sampler ? sampler->Sample() : NativeOnly(*native);
-    const std::array<CounterOrigin, 5> origins =
-        sampler ? sampler->Origins() : std::array<CounterOrigin, 5>{};
+    const platform::CounterSnapshot snapshot = sampler.Sample();
+    const std::array<CounterOrigin, 5> origins = sampler.Origins();
     lock.lock();
     Publish(snapshot, origins);
-    wake_.wait_for(lock, interval_, [&] { return stopping_ || opened != was_opened; });
+    wake_.wait_for(lock, interval_, [this] { return stopping_; });
   }
-  lock.unlock();  // the opener takes the lock once more before it ends
 }
 
 }  // namespace kelvara::win32

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "platform/counters.h"
 #include "platform/win32/counter_sampler.h"
@@ -14,15 +15,18 @@
 
 namespace kelvara::win32 {
 
-// Makes a source of readings; called on the sampler thread.
+// Makes a source of readings: the native one as the source is made, the
+// performance one on the sampler thread.
 using ReadingsFactory = std::function<std::unique_ptr<CounterReadings>()>;
 
-// The counter source of the main window: a thread of its own owns the
-// readings, samples them on its own schedule and publishes the figures;
-// Latest only copies them. The performance counters are opened beside it,
-// since that can take seconds; until they are, the native figures are
-// published alone (all but disk time, which may not need a disk opened at
-// all). The threads stop and are joined when the object ends.
+// The counter source of the main window: a thread of its own opens the
+// performance counters, samples them with the native readings on its own
+// schedule and publishes the figures; Latest only copies them. Opening can
+// take seconds, and until it is done Latest takes the native figures itself,
+// at most once an interval: all but disk time, which may not need a disk
+// opened at all. (A second thread for the opening would cost an idle
+// monitor under Wine a megabyte after it ends.) The thread stops and is
+// joined when the object ends.
 class Win32Counters final : public platform::CounterSource {
  public:
   // The system's performance counters with the native readings behind them,
@@ -42,7 +46,7 @@ class Win32Counters final : public platform::CounterSource {
   std::uint64_t samples() const;
 
  private:
-  void Run(const ReadingsFactory& performance, const ReadingsFactory& native);
+  void Run(const ReadingsFactory& performance);
   void Publish(const platform::CounterSnapshot& snapshot,
                const std::array<CounterOrigin, 5>& origins);
 
@@ -57,6 +61,10 @@ class Win32Counters final : public platform::CounterSource {
   platform::CounterSnapshot latest_;
   std::array<CounterOrigin, 5> origins_{};
   std::uint64_t samples_ = 0;
+  // Latest's until `opened_`, then the thread's alone.
+  const std::unique_ptr<CounterReadings> native_;
+  bool opened_ = false;
+  std::optional<std::chrono::steady_clock::time_point> native_taken_;
   Thread thread_;  // last, so that it starts after everything it uses
 };
 
