@@ -289,6 +289,20 @@ TEST_F(FormHostTest, ButtonsAreNativeAndClickTheirHandler) {
   EXPECT_FALSE(IsWindowVisible(button));
 }
 
+// A button below the window's bottom edge is made only once the window
+// grows over it: the monitor's place buttons cost an idle monitor nothing.
+TEST_F(FormHostTest, AButtonOutsideTheWindowIsMadeWhenTheWindowGrowsOverIt) {
+  Control below = Native("cmdPstnSave", ControlKind::kButton, "決定", true);
+  below.rect.top = 1500;  // the window is 1500 twips high
+  ui::Form form("f", TestWindow(true), {below});
+  HOST_OR_SKIP(host, form);
+  EXPECT_EQ(FindWindowExW(host->window(), nullptr, L"Button", nullptr), nullptr);
+  form.SetWindowWidth(6000);  // grown, but not over it
+  EXPECT_EQ(FindWindowExW(host->window(), nullptr, L"Button", nullptr), nullptr);
+  form.SetWindowHeight(1515);
+  EXPECT_NE(FindWindowExW(host->window(), nullptr, L"Button", L"決定"), nullptr);
+}
+
 TEST_F(FormHostTest, HiddenTextFieldsHaveNoWindowAndShownOnesTakeTyping) {
   ui::Form form("f", TestWindow(true),
                 {Native("Fil", ControlKind::kTextField, "C:\\x.qmx", false),

@@ -208,9 +208,12 @@ void FormHost::SyncWindow() {
   const int top = scale_.Px(w.rect.top);
   const RECT want{left, top, left + scale_.Px(w.rect.width), top + scale_.Px(w.rect.height)};
   if (!SameRect(want, placed_)) {
+    const bool grown = want.right - want.left > placed_.right - placed_.left ||
+                       want.bottom - want.top > placed_.bottom - placed_.top;
     placed_ = want;
     SetWindowPos(window_, nullptr, want.left, want.top, want.right - want.left,
                  want.bottom - want.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (grown) natives_.RealiseUncovered(form_, scale_);
   }
   if (w.back != background_) {
     background_ = w.back;

@@ -46,6 +46,16 @@ RECT ChildRect(const ui::Form& form, const ui::Control& c, const Scale& scale) {
   return r;
 }
 
+// Whether any of the control lies inside its window. The monitor's 決定 and
+// 元の位置に戻す lie below it until the place is being set; a button
+// made at start would load the common controls into every idle monitor.
+bool WithinWindow(const ui::Form& form, const ui::Control& c) {
+  const ui::Rect r = form.WindowRect(c);
+  const ui::Rect& window = form.window().rect;
+  return r.width > 0 && r.height > 0 && r.left < window.width && r.top < window.height &&
+         r.left + r.width > 0 && r.top + r.height > 0;
+}
+
 // Marks a child as being written by the host for as long as it lives.
 class WritingScope {
  public:
@@ -177,7 +187,7 @@ void NativeControls::Realise(const ui::Form& form, std::size_t index, const Scal
   Slot& child = children_[index];
   const bool shown = form.Shown(c);
   if (child.window == nullptr) {
-    if (!shown) return;
+    if (!shown || !WithinWindow(form, c)) return;
     Create(form, c, index, scale);
     if (child.window == nullptr) return;
   }
@@ -200,6 +210,12 @@ void NativeControls::Realise(const ui::Form& form, std::size_t index, const Scal
 
 void NativeControls::RealiseAll(const ui::Form& form, const Scale& scale) {
   for (std::size_t i = 0; i < children_.size(); ++i) Realise(form, i, scale);
+}
+
+void NativeControls::RealiseUncovered(const ui::Form& form, const Scale& scale) {
+  for (std::size_t i = 0; i < children_.size(); ++i) {
+    if (children_[i].window == nullptr) Realise(form, i, scale);
+  }
 }
 
 void NativeControls::WriteContent(const ui::Control& c, Slot& child) {

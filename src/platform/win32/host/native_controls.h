@@ -40,6 +40,8 @@ class NativeControls {
   void Realise(const ui::Form& form, std::size_t index, const Scale& scale);
   // After a DPI change: fonts and places again.
   void RealiseAll(const ui::Form& form, const Scale& scale);
+  // Makes the shown controls that a grown window now holds.
+  void RealiseUncovered(const ui::Form& form, const Scale& scale);
 
   // The control a child's command id belongs to.
   std::optional<std::size_t> IndexOfId(UINT id) const;
