@@ -103,6 +103,9 @@ class SettingsDialog final : public ui::Window {
   // Pictures.
   // The meters' groups, CPU first.
   std::span<const PictureGroup> Meters() const { return std::span(pictures_).subspan(1); }
+  // Whether the store keeps `path` unchanged in every group's field; if not,
+  // the user is told why.
+  bool PathFitsStore(std::span<const PictureGroup> groups, const std::string& path);
   bool ShowPictures(std::span<const PictureGroup> groups, const std::string& path);
   bool LoadPicture(ui::Control& preview, std::string_view path);
   void ClearPicture(ui::Control& preview);

@@ -1,12 +1,16 @@
 // The meter and clock-face pictures: choosing, clearing, the same picture for
 // every meter, and the built-in clock again.
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "main_window/main_window.h"
 #include "program/window_names.h"
 #include "settings/settings_dialog.h"
 #include "settings/setup_values.h"
+#include "store/user_data_store.h"
+#include "text/cp932.h"
 
 namespace kelvara {
 namespace {
@@ -24,7 +28,34 @@ constexpr ui::Colour kHourHandColour = 6908265;
 constexpr ui::Colour kMinuteHandColour = 9408399;
 constexpr ui::Colour kSecondHandColour = 6637806;
 
+// The bytes the store record keeps of a field.
+std::size_t StoreWidth(std::string_view field) {
+  for (const StoreField& stored : kStoreFields) {
+    if (stored.name == field) return stored.width;
+  }
+  return 0;
+}
+
 }  // namespace
+
+bool SettingsDialog::PathFitsStore(std::span<const PictureGroup> groups, const std::string& path) {
+  // The store would write a character the code page lacks as "?" and cut a
+  // path longer than its field; the preview would still look right until the
+  // next load, so the choice is refused while the user can choose again.
+  const std::string bytes = cp932::FromUtf8(path);
+  std::size_t width = SIZE_MAX;
+  for (const PictureGroup& group : groups) width = std::min(width, StoreWidth(group.field.name));
+  std::string problem;
+  if (cp932::ToUtf8(bytes) != path) {
+    problem = "画像のパスに、保存できない文字が含まれています。";
+  } else if (bytes.size() > width) {
+    problem = "画像のパスが長すぎます (" + std::to_string(width) + " バイトまで)。";
+  } else {
+    return true;
+  }
+  platform_.messages.Show(kSetupName, problem + "\r" + path, kMessageTitle);
+  return false;
+}
 
 bool SettingsDialog::LoadPicture(ui::Control& preview, std::string_view path) {
   const platform::LoadedPicture loaded = platform_.pictures.Load(path);
@@ -83,7 +114,8 @@ void SettingsDialog::PickImg() {
     if (!loaded()) return;    // closed while the picker was open
     if (path.empty()) break;  // cancelled
     const bool every_meter = &group.preview == &c_.CpuI && c_.Check3.checked;
-    const bool shown = ShowPictures(every_meter ? Meters() : std::span(&group, 1), path);
+    const std::span<const PictureGroup> groups = every_meter ? Meters() : std::span(&group, 1);
+    const bool shown = PathFitsStore(groups, path) && ShowPictures(groups, path);
     if (shown && &group.preview == &c_.ClockImage) form_.SetVisible(c_.ClockBk, false);
     break;
   }

@@ -144,6 +144,39 @@ TEST_F(SettingsTest, EveryPictureCancelledUnreadableChosenAndCleared) {
   }
 }
 
+// A path the store would not keep as it is (a character written as "?" or by
+// best fit, more bytes than the field) is refused as it is chosen, though the
+// picture loads: field and preview keep what they had.
+TEST_F(SettingsTest, PicturePathsTheStoreCannotKeepAreRefused) {
+  std::string kanji;
+  for (int i = 0; i < 136; ++i) kanji += "画";        // 2 bytes each in the code page, 3 in UTF-8
+  const std::string fits = "C:\\" + kanji + "a.bmp";  // 280 bytes
+  const std::string too_long = "C:\\" + kanji + "ab.bmp";  // 281 bytes
+  const std::string unsavable = "画像のパスに、保存できない文字が含まれています。\r";
+  const struct {
+    std::string path, message;  // no message: accepted
+  } rows[] = {
+      {"C:\\Users\\José\\a.bmp", unsavable + "C:\\Users\\José\\a.bmp"},  // é: "?"
+      {"C:\\사진\\a.bmp", unsavable + "C:\\사진\\a.bmp"},                // Hangul: "?"
+      {"C:\\波〜\\a.bmp", unsavable + "C:\\波〜\\a.bmp"},                // reads back as ～
+      {fits, ""},
+      {too_long, "画像のパスが長すぎます (280 バイトまで)。\r" + too_long},
+  };
+  for (const auto& row : rows) {
+    fake.picture_files = {{"old.bmp", 3}, {row.path, 7}};
+    Open({.CpuImg = "old.bmp"});
+    fake.file_choices = {row.path};
+    Press("Command23");
+    const bool refused = !row.message.empty();
+    EXPECT_EQ(fake.messages, refused ? Strings{"TavoroII|" + row.message} : Strings{}) << row.path;
+    EXPECT_EQ(fake.message_owners, refused ? Strings{"frmSetup"} : Strings{}) << row.path;
+    EXPECT_EQ(Text("CpuImg") + ":" + std::to_string(C("CpuI").picture),
+              refused ? "old.bmp:3" : row.path + ":7");
+    fake.messages.clear();
+    fake.message_owners.clear();
+  }
+}
+
 TEST_F(SettingsTest, SamePictureForEveryMeter) {
   fake.picture_files = {{"a.bmp", 5}, {"c.bmp", 6}};
   for (const auto& [fields, browse, meters] :

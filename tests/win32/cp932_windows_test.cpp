@@ -21,6 +21,20 @@ std::string WindowsToUtf8(const std::string& bytes) {
 
 bool IsLead(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
+// Windows reads A0 and FD to FF as U+F8F0 to U+F8F3 and writes them back; Wine
+// has nothing there, so where the conversion here lacks them it is no judge
+// (cp932_test holds Windows' answers).
+bool IsPrivateUseByte(unsigned b) { return b == 0xA0 || b >= 0xFD; }
+bool IsPrivateUseUnit(unsigned unit) { return unit >= 0xF8F0 && unit <= 0xF8F3; }
+
+// Written by best fit, which the comparison below turns off on Windows too.
+bool IsBestFit(unsigned unit) {
+  for (unsigned fit : {0x00A2u, 0x00A3u, 0x00ACu, 0x2016u, 0x2212u, 0x301Cu}) {
+    if (unit == fit) return true;
+  }
+  return false;
+}
+
 TEST(Cp932Windows, EveryDoubleByteCodeDecodesAsWindowsDoes) {
   int mapped = 0;
   for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
@@ -40,13 +54,15 @@ TEST(Cp932Windows, EverySingleByteDecodesAsWindowsDoes) {
   for (unsigned byte = 0; byte <= 0xFF; ++byte) {
     if (IsLead(byte)) continue;
     const std::string bytes(1, static_cast<char>(byte));
-    EXPECT_EQ(cp932::ToUtf8(bytes), byte == 0 ? bytes : WindowsToUtf8(bytes)) << byte;
+    const std::string expected = byte == 0 ? bytes : WindowsToUtf8(bytes);
+    if (IsPrivateUseByte(byte) && expected == "\xEF\xBF\xBD") continue;
+    EXPECT_EQ(cp932::ToUtf8(bytes), expected) << byte;
   }
 }
 
 TEST(Cp932Windows, EveryCharacterEncodesAsWindowsDoes) {
   for (unsigned unit = 1; unit <= 0xFFFF; ++unit) {
-    if (unit >= 0xD800 && unit <= 0xDFFF) continue;
+    if ((unit >= 0xD800 && unit <= 0xDFFF) || IsBestFit(unit)) continue;
     const wchar_t wide = static_cast<wchar_t>(unit);
     char utf8[8] = {};
     const int length =
@@ -57,6 +73,7 @@ TEST(Cp932Windows, EveryCharacterEncodesAsWindowsDoes) {
         WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wide, 1, code, 4, nullptr, &used_default);
     std::string expected =
         used_default || written <= 0 ? "?" : std::string(code, static_cast<std::size_t>(written));
+    if (expected == "?" && IsPrivateUseUnit(unit)) continue;
     // Windows may still encode a character it cannot decode back; we do not.
     if (expected != "?" &&
         cp932::ToUtf8(expected) != std::string(utf8, static_cast<std::size_t>(length))) {
