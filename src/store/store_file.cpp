@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <thread>
 
 #include "store/user_data_store.h"
 
@@ -40,7 +41,38 @@ bool ReadBytes(const fs::path& path, std::string& bytes, std::size_t limit) {
   return !in.bad();
 }
 
+// Renames `from` over `to`; the last refusal, or none.
+std::error_code Replace(const fs::path& from, const fs::path& to, const ReplaceRetry& retry) {
+  std::error_code ec;
+  for (int tried = 1;; ++tried) {
+    if (retry.replace) {
+      ec = retry.replace(from, to);
+    } else {
+      fs::rename(from, to, ec);
+    }
+    if (!ec || tried >= retry.tries || !MayPassLater(ec)) return ec;
+    // A temporary that is gone (io_error from MinGW too) never comes back.
+    std::error_code ignored;
+    if (!fs::exists(from, ignored)) return ec;
+    if (retry.sleep) {
+      retry.sleep(retry.pause);
+    } else {
+      std::this_thread::sleep_for(retry.pause);
+    }
+  }
+}
+
 }  // namespace
+
+bool MayPassLater(std::error_code refusal) {
+  // Windows refuses to replace a target open in another program with
+  // ERROR_ACCESS_DENIED, and a temporary a scanner has open with
+  // ERROR_SHARING_VIOLATION; MinGW's library reports the first as
+  // permission_denied and the second, like every other Win32 error, as
+  // io_error. busy is the POSIX word for the same.
+  return refusal == std::errc::permission_denied || refusal == std::errc::io_error ||
+         refusal == std::errc::device_or_resource_busy;
+}
 
 StoreStatus CreateStoreFile(const std::string& path) {
   const fs::path file = PathOf(path);
@@ -72,7 +104,8 @@ StoreStatus ReadFirstRecord(const std::string& path, SettingsRecord& record) {
   return {};
 }
 
-StoreStatus WriteFirstRecord(const std::string& path, const SettingsRecord& record) {
+StoreStatus WriteFirstRecord(const std::string& path, const SettingsRecord& record,
+                             const ReplaceRetry& retry) {
   const fs::path file = PathOf(path);
   std::error_code ec;
   const bool exists = fs::exists(file, ec);
@@ -103,8 +136,7 @@ StoreStatus WriteFirstRecord(const std::string& path, const SettingsRecord& reco
       return Failure("書き込みに失敗しました (ディスクの空きが足りない可能性があります)");
     }
   }
-  fs::rename(temporary, file, ec);
-  if (ec) {
+  if (Replace(temporary, file, retry)) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
     return Failure("ファイルを置き換えられません");

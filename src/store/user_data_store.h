@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace kelvara {
 
@@ -94,8 +98,25 @@ StoreStatus CountStoreRecords(const std::string& path, int& records);
 // padded with spaces.
 StoreStatus ReadFirstRecord(const std::string& path, SettingsRecord& record);
 
+// How a save waits out a store that another program (a sync client, a virus
+// scanner) holds open for a moment: a replace refused as in use or access
+// denied is tried again `pause` later, `tries` times in all (about half a
+// second); any other refusal fails the save at once. `replace` and `sleep`
+// are the file system's rename and the thread's sleep unless a test sets them.
+struct ReplaceRetry {
+  int tries = 6;
+  std::chrono::milliseconds pause{100};
+  std::function<std::error_code(const std::filesystem::path& from, const std::filesystem::path& to)>
+      replace;
+  std::function<void(std::chrono::milliseconds)> sleep;
+};
+
+// Whether a replace refused so may pass when it is tried again shortly.
+bool MayPassLater(std::error_code refusal);
+
 // Writes record 1 through a temporary file in the same folder and an atomic
 // replace, keeping whatever follows record 1.
-StoreStatus WriteFirstRecord(const std::string& path, const SettingsRecord& record);
+StoreStatus WriteFirstRecord(const std::string& path, const SettingsRecord& record,
+                             const ReplaceRetry& retry = {});
 
 }  // namespace kelvara

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <random>
+#include <vector>
 
 #include "store/user_data_store.h"
+#ifdef _WIN32
+#include "win32/held_file.h"
+#endif
 
 namespace kelvara {
 namespace {
@@ -159,7 +165,9 @@ TEST_F(StoreFileTest, LoadOfGarbageDoesNotFail) {
 
 struct Fault {
   const char* what;
-  void (*arrange)(const fs::path& file);
+  // What it returns keeps the fault in place until the save is checked.
+  std::shared_ptr<void> (*arrange)(const fs::path& file);
+  const char* reason;  // none: the save rides the fault out
 };
 
 const Fault kFaults[] = {
@@ -168,34 +176,107 @@ const Fault kFaults[] = {
        fs::permissions(file,
                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                        fs::perm_options::remove);
-     }},
+       return std::shared_ptr<void>();
+     },
+     "読み取り専用のファイルです"},
     {"temporary file cannot be made",
      [](const fs::path& file) {
        fs::path blocker = file;
        blocker += ".tmp";
        fs::create_directories(blocker / "x");
-     }},
+       return std::shared_ptr<void>();
+     },
+     "一時ファイルを作成できません"},
     {"path is a folder",
      [](const fs::path& file) {
        fs::remove(file);
        fs::create_directories(file);
-     }},
+       return std::shared_ptr<void>();
+     },
+     "ファイルではありません"},
+#ifdef _WIN32
+    // Windows refuses to replace a file open without delete sharing.
+    {"held without delete sharing for 100 ms",
+     [](const fs::path& file) {
+       return HoldWithoutDeleteSharing(file, std::chrono::milliseconds(100));
+     },
+     nullptr},
+    {"held without delete sharing for 5 s",
+     [](const fs::path& file) { return HoldWithoutDeleteSharing(file, std::chrono::seconds(5)); },
+     "ファイルを置き換えられません"},
+#endif
 };
 
-TEST_F(StoreFileTest, FailedSaveLeavesTheFileAsItWas) {
+TEST_F(StoreFileTest, SaveUnderAFaultRidesItOutOrLeavesTheFileAsItWas) {
   for (const Fault& fault : kFaults) {
     const std::string before = EncodeRecord(SettingsRecord{.WTop = "1", .WLeft = "2"}) + "tail";
     TearDown();
     SetUp();
     WriteRaw(before);
-    fault.arrange(file_);
-    const StoreStatus status = WriteFirstRecord(Path(), Sample());
-    EXPECT_FALSE(status.ok) << fault.what;
-    EXPECT_FALSE(status.reason.empty()) << fault.what;
-    if (fs::is_regular_file(file_)) {
-      EXPECT_EQ(ReadRaw(), before) << fault.what;
+    {
+      const std::shared_ptr<void> kept = fault.arrange(file_);
+      const StoreStatus status = WriteFirstRecord(Path(), Sample());
+      if (fault.reason == nullptr) {
+        EXPECT_TRUE(status.ok) << fault.what << ": " << status.reason;
+        EXPECT_EQ(ReadRaw(), EncodeRecord(Sample()) + "tail") << fault.what;
+      } else {
+        EXPECT_FALSE(status.ok) << fault.what;
+        EXPECT_EQ(status.reason, fault.reason) << fault.what;
+        if (fs::is_regular_file(file_)) {
+          EXPECT_EQ(ReadRaw(), before) << fault.what;
+        }
+      }
+      EXPECT_FALSE(fs::is_regular_file(fs::path(file_) += ".tmp")) << fault.what;
     }
-    EXPECT_FALSE(fs::is_regular_file(fs::path(file_) += ".tmp")) << fault.what;
+  }
+}
+
+// Refusals as MinGW's library reports them: a held target, a held temporary.
+TEST_F(StoreFileTest, ReplaceIsTriedAgainOnlyWhileARefusalMayPass) {
+  using std::errc;
+  const struct {
+    const char* what;
+    std::vector<errc> refusals;  // then the real rename
+    bool temporary_gone;
+    int tries;
+    bool saved;
+  } cases[] = {
+      {"access denied twice", {errc::permission_denied, errc::permission_denied}, false, 3, true},
+      {"sharing violation once", {errc::io_error}, false, 2, true},
+      {"busy once", {errc::device_or_resource_busy}, false, 2, true},
+      {"access denied throughout", std::vector(9, errc::permission_denied), false, 6, false},
+      {"access denied five times", std::vector(5, errc::permission_denied), false, 6, true},
+      {"onto a folder", {errc::is_a_directory}, false, 1, false},
+      {"read-only file system", {errc::read_only_file_system}, false, 1, false},
+      {"temporary gone", {errc::io_error}, true, 1, false},
+  };
+  for (const auto& c : cases) {
+    const std::string before = EncodeRecord(SettingsRecord{.WTop = "1"}) + "tail";
+    WriteRaw(before);
+    int tries = 0;
+    std::vector<std::chrono::milliseconds> pauses;
+    ReplaceRetry retry;
+    retry.replace = [&](const fs::path& from, const fs::path& to) {
+      std::error_code ec;
+      const std::size_t refusal = static_cast<std::size_t>(tries++);
+      if (refusal < c.refusals.size()) {
+        if (c.temporary_gone) fs::remove(from, ec);
+        return std::make_error_code(c.refusals[refusal]);
+      }
+      fs::rename(from, to, ec);
+      return ec;
+    };
+    retry.sleep = [&](std::chrono::milliseconds pause) { pauses.push_back(pause); };
+
+    const StoreStatus status = WriteFirstRecord(Path(), Sample(), retry);
+    EXPECT_EQ(tries, c.tries) << c.what;
+    EXPECT_EQ(pauses,
+              std::vector(static_cast<std::size_t>(c.tries - 1), std::chrono::milliseconds(100)))
+        << c.what;
+    EXPECT_EQ(status.ok, c.saved) << c.what;
+    EXPECT_EQ(status.reason, c.saved ? "" : "ファイルを置き換えられません") << c.what;
+    EXPECT_EQ(ReadRaw(), c.saved ? EncodeRecord(Sample()) + "tail" : before) << c.what;
+    EXPECT_FALSE(TemporaryLeft()) << c.what;
   }
 }
 
