@@ -56,7 +56,11 @@ BOOL CALLBACK AddPageFile(void* context, PENUM_PAGE_FILE_INFORMATION info, LPCWS
 
 std::optional<double> PageFileFigure() {
   std::vector<PageFileRecord> files;
-  if (!EnumPageFilesW(AddPageFile, &files)) return std::nullopt;
+  // MinGW's header declares the callback without its calling convention,
+  // which only the 32-bit build tells apart; the system calls it as WINAPI.
+  const auto callback =
+      reinterpret_cast<PENUM_PAGE_FILE_CALLBACKW>(reinterpret_cast<void (*)()>(&AddPageFile));
+  if (!EnumPageFilesW(callback, &files)) return std::nullopt;
   return PageFilePeakPercent(files);
 }
 
