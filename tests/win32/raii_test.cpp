@@ -1,5 +1,6 @@
 // The owners release exactly once, move ownership, and never copy.
 #include "platform/win32/raii.h"
+#include "platform/win32/system_library.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +153,19 @@ TEST(Raii, ComPointerReleasesOnceAfterMoves) {
     EXPECT_EQ(third.get(), stream);
   }
   EXPECT_EQ(stream->Release(), 0u);
+}
+
+// Loaded once for the process: asking again takes no further reference, so
+// one release unloads it.
+TEST(SystemLibrary, AsksAgainWithoutAnotherReference) {
+  constexpr const wchar_t* kUnused = L"wtsapi32.dll";
+  ASSERT_EQ(GetModuleHandleW(kUnused), nullptr);
+  const HMODULE library = SystemLibrary(kUnused);
+  ASSERT_NE(library, nullptr);
+  EXPECT_EQ(SystemLibrary(kUnused), library);
+  EXPECT_EQ(SystemLibrary(kUnused), library);
+  FreeLibrary(library);
+  EXPECT_EQ(GetModuleHandleW(kUnused), nullptr);
 }
 
 }  // namespace
