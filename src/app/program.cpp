@@ -31,7 +31,7 @@ namespace {
 
 namespace host = win32::host;
 
-// The program's icon at the size a DPI wants for that metric.
+// The program's icon at the size a DPI wants for that metric, for the windows.
 [[nodiscard]] win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y,
                                                 UINT dpi) {
   return win32::UniqueIcon(static_cast<HICON>(LoadImageW(
@@ -47,7 +47,7 @@ class Program {
       : instance_(instance),
         large_icon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON, GetDpiForSystem())),
         small_icon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON, GetDpiForSystem())),
-        tray_(small_icon_.get()),
+        tray_(instance, MAKEINTRESOURCEW(IDI_KELVARA)),
         messages_([this](std::string_view form) { return hosts_.Find(form); }),
         shell_([this](std::string_view form) { return hosts_.Find(form); }),
         popups_([this](std::string_view form) { return hosts_.Find(form); }),
@@ -129,8 +129,8 @@ void Program::ReloadIcons(int dpi) {
   win32::UniqueIcon large = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON, dpi);
   win32::UniqueIcon small = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON, dpi);
   if (!large || !small) return;
+  // The tray icon is the taskbar's, not this window's: it reloads itself.
   hosts_.SetIcons({large.get(), small.get()});
-  tray_.SetIcon(small.get());
   // The old ones go only now that nothing shows them.
   large_icon_ = std::move(large);
   small_icon_ = std::move(small);

@@ -4,13 +4,17 @@
 
 namespace kelvara::platform {
 
+// What a modify hands the shell: the whole record, or only the tip, which
+// leaves the icon alone so the shell has nothing to redraw.
+enum class TrayChange { kAll, kTip };
+
 // The shell's side of one notification icon; each call is true when the
 // shell took it.
 class TrayShell {
  public:
   virtual ~TrayShell() = default;
   virtual bool Add(const TrayIconData& data) = 0;
-  virtual bool Modify(const TrayIconData& data) = 0;
+  virtual bool Modify(const TrayIconData& data, TrayChange change) = 0;
   virtual bool Delete(const TrayIconData& data) = 0;
   // Arms (or stops) the timer that calls TrayKeeper::RetryTimer.
   virtual void ScheduleRetry(bool armed) = 0;

@@ -16,13 +16,17 @@ namespace {
 class ScriptedShell final : public TrayShell {
  public:
   bool Add(const TrayIconData& data) override { return Call("add", data, !has_icon, true); }
-  bool Modify(const TrayIconData& data) override { return Call("modify", data, has_icon, true); }
+  bool Modify(const TrayIconData& data, TrayChange change) override {
+    changes.push_back(change);
+    return Call("modify", data, has_icon, true);
+  }
   bool Delete(const TrayIconData& data) override { return Call("delete", data, has_icon, false); }
   void ScheduleRetry(bool armed) override { calls.push_back(armed ? "retry on" : "retry off"); }
 
   bool up = true;
   bool has_icon = false;
   std::vector<std::string> calls;
+  std::vector<TrayChange> changes;  // what each modify sent
 
  private:
   bool Call(const char* what, const TrayIconData& data, bool possible, bool icon_after) {
@@ -127,6 +131,54 @@ TEST(TrayKeeperTest, ARemovedIconStaysRemovedAndTheKeeperRemovesItsOwnAtTheEnd) 
   }
   EXPECT_EQ(shell.calls, (Calls{"delete c"}));
   EXPECT_FALSE(shell.has_icon);
+}
+
+TEST(TrayKeeperTest, ATipChangeSendsOnlyTheTipAndAnyOtherChangeTheWholeRecord) {
+  struct Case {
+    const char* what;
+    void (*change)(TrayIconData&);
+    TrayChange sent;
+  };
+  const Case cases[] = {
+      {"a new tip", [](TrayIconData& d) { d.tip[0] = 'b'; }, TrayChange::kTip},
+      {"a new tip and flags",
+       [](TrayIconData& d) {
+         d.tip[0] = 'b';
+         d.flags = 3;
+       },
+       TrayChange::kAll},
+      {"new flags, the same tip", [](TrayIconData& d) { d.flags = 3; }, TrayChange::kAll},
+      {"a new callback message", [](TrayIconData& d) { d.callback_message = 513; },
+       TrayChange::kAll},
+      {"a new id", [](TrayIconData& d) { d.id = 2; }, TrayChange::kAll},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScriptedShell shell;
+    TrayKeeper keeper(shell);
+    keeper.Notify(TrayCommand::kAdd, Tip("a"));
+    TrayIconData next = Tip("a");
+    c.change(next);
+    keeper.Notify(TrayCommand::kModify, next);
+    EXPECT_EQ(shell.changes, std::vector<TrayChange>{c.sent});
+    EXPECT_EQ(keeper.last(), next);
+  }
+}
+
+TEST(TrayKeeperTest, TaskbarCreatedSendsTheWholeRecordAndALostTipChangeReAddsIt) {
+  ScriptedShell shell;
+  TrayKeeper keeper(shell);
+  keeper.Notify(TrayCommand::kAdd, Tip("a"));
+  keeper.Notify(TrayCommand::kModify, Tip("b"));
+  // The announcement comes with a new taskbar scale too: the icon goes again.
+  keeper.TaskbarCreated();
+  EXPECT_EQ(shell.changes, (std::vector<TrayChange>{TrayChange::kTip, TrayChange::kAll}));
+
+  shell.has_icon = false;
+  shell.calls.clear();
+  keeper.Notify(TrayCommand::kModify, Tip("c"));
+  EXPECT_EQ(shell.calls, (Calls{"modify c", "delete c", "add c", "retry off"}));
+  EXPECT_TRUE(shell.has_icon);
 }
 
 }  // namespace

@@ -18,6 +18,12 @@ constexpr Rgba WithAlpha(Rgba c, uint8_t a) { return {c.r, c.g, c.b, a}; }
 // Linear mix of two colours, weight 0 (all a) to 256 (all b).
 Rgba Mix(Rgba a, Rgba b, int weight);
 
+// A pixel of a canvas, from its top left: a cursor's hot spot.
+struct HotSpot {
+  int x = 0, y = 0;
+  friend bool operator==(const HotSpot&, const HotSpot&) = default;
+};
+
 class Canvas {
  public:
   Canvas(int width, int height, Rgba ground = {});

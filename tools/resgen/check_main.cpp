@@ -18,21 +18,22 @@ namespace {
 
 struct Expected {
   FileKind kind;
-  std::vector<int> sizes;  // square images, in the file's order
+  std::vector<int> sizes;               // square images, in the file's order
+  std::vector<HotSpot> hot_spots = {};  // cursors, one an image
 };
 
 // The sizes each file must hold, written out here rather than taken from the
 // drawing code so that a wrong size there is caught.
 std::map<std::string, Expected> ExpectedFiles() {
   std::map<std::string, Expected> files{
-      {"start.ico", {FileKind::kIcon, {32, 16}}},
-      {"kelvara.ico", {FileKind::kIcon, {48, 32, 16}}},
+      {"start.ico", {FileKind::kIcon, {64, 40, 32, 24, 20, 16}}},
+      {"kelvara.ico", {FileKind::kIcon, {64, 48, 40, 32, 24, 20, 16}}},
       {"clock_face.ico", {FileKind::kIcon, {75, 48, 32}}},
       {"clock_face.bmp", {FileKind::kBmp32, {75}}},
       {"logo.bmp", {FileKind::kBmp24, {60}}},
       {"grip.ico", {FileKind::kIcon, {32}}},
-      {"launcher.ico", {FileKind::kIcon, {32, 24, 16}}},
-      {"hand.cur", {FileKind::kCursor, {32}}},
+      {"launcher.ico", {FileKind::kIcon, {64, 40, 32, 24, 20, 16}}},
+      {"hand.cur", {FileKind::kCursor, {64, 48, 32}, {{21, 3}, {15, 2}, {10, 1}}}},
   };
   for (const char* name :
        {"computer", "favourites", "libraries", "documents", "pictures", "videos", "music",
@@ -84,10 +85,14 @@ std::string CheckFile(const PictureFile& file, const Expected& expected, const D
     if (!problem.empty()) return "image " + std::to_string(i) + ": " + problem;
   }
   if (read.kind == FileKind::kCursor) {
-    if (read.hot_x != file.hot_x || read.hot_y != file.hot_y) return "hot spot differs";
-    // The hot spot must be on the hand itself, not on a see-through pixel.
-    if (read.images[0].pixels.at(read.hot_x, read.hot_y).a < kMaskAlphaBelow) {
-      return "hot spot is on a transparent pixel";
+    if (read.hot_spots != expected.hot_spots) return "hot spots differ from the expected";
+    if (file.hot_spots != expected.hot_spots) return "hot spots drawn differ from the expected";
+    for (size_t i = 0; i < read.images.size(); ++i) {
+      // The hot spot must be on the hand itself, not on a see-through pixel.
+      const HotSpot hot = read.hot_spots[i];
+      if (read.images[i].pixels.at(hot.x, hot.y).a < kMaskAlphaBelow) {
+        return "hot spot of image " + std::to_string(i) + " is on a transparent pixel";
+      }
     }
   }
   return "";

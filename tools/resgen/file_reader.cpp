@@ -102,7 +102,7 @@ std::string ReadIconImage(const Reader& in, size_t at, size_t length, int width,
 std::string ReadIcon(const Reader& in, DecodedFile& out) {
   const uint32_t type = in.U16(2), count = in.U16(4);
   out.kind = type == 1 ? FileKind::kIcon : FileKind::kCursor;
-  if (count == 0 || (type == 2 && count != 1)) return "wrong number of images";
+  if (count == 0) return "wrong number of images";
   size_t next = 6 + 16 * size_t{count};
   if (!in.Has(0, next)) return "directory runs past the end";
   for (uint32_t i = 0; i < count; ++i) {
@@ -114,8 +114,8 @@ std::string ReadIcon(const Reader& in, DecodedFile& out) {
       return "icon entry is not 1 plane of 32 bits";
     }
     if (type == 2) {
-      out.hot_x = static_cast<int>(in.U16(entry + 4));
-      out.hot_y = static_cast<int>(in.U16(entry + 6));
+      out.hot_spots.push_back(
+          {static_cast<int>(in.U16(entry + 4)), static_cast<int>(in.U16(entry + 6))});
     }
     const size_t length = in.U32(entry + 8), offset = in.U32(entry + 12);
     if (offset != next) return "images are not packed after the directory";

@@ -20,7 +20,7 @@ struct DecodedImage {
 struct DecodedFile {
   FileKind kind = FileKind::kBmp24;
   std::vector<DecodedImage> images;
-  int hot_x = 0, hot_y = 0;
+  std::vector<HotSpot> hot_spots;  // cursors, one an image
 };
 
 // An empty string when the file reads cleanly, otherwise what is wrong with it.

@@ -105,8 +105,8 @@ std::vector<uint8_t> IconImage(const Canvas& image) {
   return out.Take();
 }
 
-std::vector<uint8_t> IconFile(uint32_t type, const std::vector<Canvas>& images, int hot_x,
-                              int hot_y) {
+std::vector<uint8_t> IconFile(uint32_t type, const std::vector<Canvas>& images,
+                              const std::vector<HotSpot>& hot_spots) {
   std::vector<std::vector<uint8_t>> bodies;
   for (const Canvas& image : images) bodies.push_back(IconImage(image));
   Bytes out;
@@ -120,8 +120,9 @@ std::vector<uint8_t> IconFile(uint32_t type, const std::vector<Canvas>& images, 
     out.U8(0);
     out.U8(0);
     // An icon names its planes and bit count here; a cursor its hot spot.
-    out.U16(type == 1 ? 1 : static_cast<uint32_t>(hot_x));
-    out.U16(type == 1 ? 32 : static_cast<uint32_t>(hot_y));
+    const HotSpot hot = i < hot_spots.size() ? hot_spots[i] : HotSpot{};
+    out.U16(type == 1 ? 1 : static_cast<uint32_t>(hot.x));
+    out.U16(type == 1 ? 32 : static_cast<uint32_t>(hot.y));
     out.U32(static_cast<uint32_t>(bodies[i].size()));
     out.U32(offset);
     offset += static_cast<uint32_t>(bodies[i].size());
@@ -172,11 +173,12 @@ std::vector<uint8_t> EncodeBmp32(const Canvas& image) {
 }
 
 std::vector<uint8_t> EncodeIcon(const std::vector<Canvas>& images) {
-  return IconFile(1, images, 0, 0);
+  return IconFile(1, images, {});
 }
 
-std::vector<uint8_t> EncodeCursor(const Canvas& image, int hot_x, int hot_y) {
-  return IconFile(2, {image}, hot_x, hot_y);
+std::vector<uint8_t> EncodeCursor(const std::vector<Canvas>& images,
+                                  const std::vector<HotSpot>& hot_spots) {
+  return IconFile(2, images, hot_spots);
 }
 
 }  // namespace kelvara::resgen

@@ -15,8 +15,10 @@ std::vector<uint8_t> EncodeBmp24(const Canvas& image);
 std::vector<uint8_t> EncodeBmp32(const Canvas& image);
 // ICO with one 32-bit image and AND mask per canvas, in the order given.
 std::vector<uint8_t> EncodeIcon(const std::vector<Canvas>& images);
-// CUR with one 32-bit image; the hot spot is in pixels from the top left.
-std::vector<uint8_t> EncodeCursor(const Canvas& image, int hot_x, int hot_y);
+// CUR with one 32-bit image and AND mask per canvas, in the order given; each
+// image's hot spot is in its pixels from the top left.
+std::vector<uint8_t> EncodeCursor(const std::vector<Canvas>& images,
+                                  const std::vector<HotSpot>& hot_spots);
 
 // Pixels with less alpha than this are holes in an icon's AND mask, for
 // screens that draw icons without their alpha.

@@ -5,10 +5,11 @@
 namespace kelvara::resgen {
 namespace {
 
-constexpr int64_t kGrid = kCursorSize * 2;  // half-pixel units
-constexpr int64_t kOutline = 2;             // one pixel
+constexpr int64_t kGrid = 64;    // half-pixels of the 32-pixel cursor
+constexpr int64_t kOutline = 2;  // one pixel at 32, two at 64
 
-// Edges fall on whole pixels where they can, so the outline stays crisp.
+// Edges fall on whole pixels at 32 and 64 where they can, so the outline stays
+// crisp; at 48 every other edge does.
 // The hand is strokes and a palm; grow is added all round, so the same parts
 // drawn grown in black and then plain in white give the outline.
 Shape Hand(int64_t grow) {
@@ -25,8 +26,14 @@ Shape Hand(int64_t grow) {
 
 }  // namespace
 
-Canvas DrawHandCursor() {
-  Canvas canvas(kCursorSize, kCursorSize);
+HotSpot HandHotSpot(int size) {
+  // Just inside the finger's tip, which is at (21, 2) on the grid.
+  return {static_cast<int>(21 * int64_t{size} / kGrid),
+          static_cast<int>(3 * int64_t{size} / kGrid)};
+}
+
+Canvas DrawHandCursor(int size) {
+  Canvas canvas(size, size);
   Painter paint(canvas, kGrid);
   paint.Fill(Hand(kOutline), Opaque(0, 0, 0));
   paint.Fill(Hand(0), Opaque(255, 255, 255));

@@ -4,12 +4,13 @@
 
 namespace kelvara::resgen {
 
-inline constexpr int kCursorSize = 32;
-// The pixel under the tip of the pointing finger.
-inline constexpr int kHandHotX = 10;
-inline constexpr int kHandHotY = 1;
+// The sizes the cursor file holds, largest first: 100 %, 150 % and 200 %.
+inline constexpr int kCursorSizes[] = {64, 48, 32};
+
+// The pixel under the tip of the pointing finger at a cursor size.
+HotSpot HandHotSpot(int size);
 
 // A white hand with a black outline, the index finger pointing up.
-Canvas DrawHandCursor();
+Canvas DrawHandCursor(int size);
 
 }  // namespace kelvara::resgen

@@ -14,8 +14,8 @@ enum class FileKind { kBmp24, kBmp32, kIcon, kCursor };
 struct PictureFile {
   std::string path;  // relative to the resources folder, '/' between folders
   FileKind kind;
-  std::vector<Canvas> images;  // an icon's sizes, largest first; one otherwise
-  int hot_x = 0, hot_y = 0;    // cursors only
+  std::vector<Canvas> images;      // an icon's sizes, largest first; one for a bitmap
+  std::vector<HotSpot> hot_spots;  // cursors only, one an image
 };
 
 std::vector<PictureFile> AllPictureFiles();
