@@ -38,7 +38,10 @@ Control Line(const char* name, float y) {
 ui::FormWindow LauncherFrame() {
   ui::FormWindow w;
   w.caption = "Tavoroらんちゃー";
-  w.rect = {0, 0, 7695, 6015};
+  // Designed by its client area, so the icons' rows fit inside whatever
+  // frame the system draws.
+  w.rect = {0, 0, 7605, 5535};
+  w.client_sized = true;
   w.back = Rgb(240, 250, 251);
   return w;
 }

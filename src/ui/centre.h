@@ -4,8 +4,9 @@
 
 namespace kelvara::ui {
 
-// Puts the window in the middle of a screen of that size by its outer size,
-// top first, then left, in twips.
+// Puts the window in the middle of a screen of that size by its outer size
+// (a client-sized window's with the frame its host measured), top first, then
+// left, in twips.
 void CentreOnScreen(Form& form, float screen_width, float screen_height);
 
 }  // namespace kelvara::ui

@@ -123,6 +123,11 @@ void Form::SetWindowWidth(float width) {
   NotifyWindow();
 }
 
+void Form::SetWindowFrame(float width, float height) {
+  window_.frame_width = width;
+  window_.frame_height = height;
+}
+
 void Form::SetWindowHeight(float height) {
   if (window_.rect.height == height) return;
   window_.rect.height = height;

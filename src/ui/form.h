@@ -108,16 +108,27 @@ struct Control {
 
 class Form;
 
-// The window's own properties; `rect` left and top are its place on the screen.
+// The window's own properties; `rect` left and top are its outer top-left on
+// the screen. Its width and height are the outer size, or, for a fixed dialog
+// designed by its client area (`client_sized`), the client area's: the host
+// adds the system's frame at the window's DPI and writes what it added into
+// `frame_width`/`frame_height` (0 until a host measures it), so centring and
+// the like work on the outer size either way.
 struct FormWindow {
   std::string caption;
   Rect rect;
+  bool client_sized = false;
+  float frame_width = 0;
+  float frame_height = 0;
   Colour back = 0;
   bool visible = false;
   bool layered = false;  // with `colour_key` as its transparent colour
   Colour colour_key = 0;
   int alpha = 255;  // opacity of the whole window; below 255 it is layered too
   bool operator==(const FormWindow&) const = default;
+
+  float OuterWidth() const { return client_sized ? rect.width + frame_width : rect.width; }
+  float OuterHeight() const { return client_sized ? rect.height + frame_height : rect.height; }
 };
 
 // The host's view of changes: it repaints or re-creates only what is named.
@@ -216,6 +227,9 @@ class Form {
   void SetWindowTop(float top);
   void SetWindowWidth(float width);
   void SetWindowHeight(float height);
+  // The host's measure of a client-sized window's frame; nothing to show, so
+  // no observer hears of it.
+  void SetWindowFrame(float width, float height);
   void SetWindowBack(Colour colour);
   void SetWindowVisible(bool visible);
   // Makes the window layered with `key` as its transparent colour.

@@ -16,9 +16,6 @@ using ui::Font;
 using ui::Rect;
 using ui::Rgb;
 
-// A fixed single frame with a title bar around the client area.
-constexpr float kFrameWidth = 90;
-constexpr float kFrameHeight = 480;
 constexpr const char* kGothic = ui::kGothicFont;
 
 Control Picture(const char* name, Rect rect, const char* resource) {
@@ -35,7 +32,9 @@ Control Label(const char* name, std::string caption, Rect rect, Colour fore, Ali
 ui::FormWindow VersionDialogFrame() {
   ui::FormWindow w;
   w.caption = "バージョン情報";
-  w.rect = {0, 0, 4695 + kFrameWidth, 3015 + kFrameHeight};
+  // Designed by its client area; the system's frame comes around it.
+  w.rect = {0, 0, 4695, 3015};
+  w.client_sized = true;
   w.back = Rgb(236, 236, 208);
   return w;
 }

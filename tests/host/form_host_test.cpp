@@ -7,12 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "host_support.h"
+#include "launcher/launcher_design.h"
 #include "main_window/main_window_design.h"
 #include "platform/win32/wine.h"
+#include "ui/centre.h"
+#include "version_dialog/version_dialog_design.h"
 
 namespace kelvara::win32::host {
 namespace {
@@ -415,6 +419,91 @@ TEST_F(FormHostTest, AtAnotherDpiEverythingIsLaidOutAgain) {
   UpdateWindow(window);
   form.SetCaption(form["lblTime"], "01:02:03");
   EXPECT_TRUE(Same(UpdateArea(window), RECT{36, 60, 254, 110}));
+}
+
+constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+// The fixed dialogs designed by their client areas, in pixels at each DPI.
+struct DesignedClient {
+  const char* name;
+  ui::FormWindow (*frame)();
+  int dpi;
+  SIZE client;
+};
+constexpr DesignedClient kDesignedClients[] = {
+    {"frmVInfo", VersionDialogFrame, 96, {313, 201}},
+    {"frmVInfo", VersionDialogFrame, 120, {391, 251}},
+    {"frmVInfo", VersionDialogFrame, 144, {470, 302}},
+    {"frmVInfo", VersionDialogFrame, 192, {626, 402}},
+    {"frmLnchr", LauncherFrame, 96, {507, 369}},
+    {"frmLnchr", LauncherFrame, 120, {634, 461}},
+    {"frmLnchr", LauncherFrame, 144, {761, 554}},
+    {"frmLnchr", LauncherFrame, 192, {1014, 738}},
+};
+
+SIZE Minus(SIZE a, SIZE b) { return SIZE{a.cx - b.cx, a.cy - b.cy}; }
+
+TEST(FramedSizeTest, ADesignedClientAreaGetsTheFrameOfItsDpiAroundIt) {
+  for (const DesignedClient& row : kDesignedClients) {
+    const ui::FormWindow w = row.frame();
+    ASSERT_TRUE(w.client_sized) << row.name;
+    const Scale scale(row.dpi);
+    const SIZE client{scale.Px(w.rect.width), scale.Px(w.rect.height)};
+    EXPECT_EQ(client.cx, row.client.cx) << row.name << " at " << row.dpi;
+    EXPECT_EQ(client.cy, row.client.cy) << row.name << " at " << row.dpi;
+    const SIZE frame = FramedSize(SIZE{0, 0}, kDialogStyle, 0, row.dpi);
+    EXPECT_GT(frame.cy, 0) << "a title bar at " << row.dpi;
+    const SIZE inside = Minus(FramedSize(client, kDialogStyle, 0, row.dpi), frame);
+    EXPECT_EQ(inside.cx, row.client.cx) << row.name << " at " << row.dpi;
+    EXPECT_EQ(inside.cy, row.client.cy) << row.name << " at " << row.dpi;
+  }
+}
+
+TEST_F(FormHostTest, AFixedDialogsClientAreaIsItsDesignAtEachDpi) {
+  for (const DesignedClient& row : kDesignedClients) {
+    ui::Form form(row.name, row.frame(), {});
+    HOST_OR_SKIP(host, form, Frame::kFixedDialog);
+    const HWND window = host->window();
+    form.SetWindowVisible(true);
+    const int real_dpi = static_cast<int>(GetDpiForWindow(window));
+    if (row.dpi == real_dpi) {
+      // At the screen's own DPI the system's frame is the one measured.
+      RECT client{};
+      GetClientRect(window, &client);
+      EXPECT_EQ(client.right, row.client.cx) << row.name << " at " << row.dpi;
+      EXPECT_EQ(client.bottom, row.client.cy) << row.name << " at " << row.dpi;
+    } else {
+      const RECT suggested{40, 30, 50, 40};
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    }
+    const SIZE frame = FramedSize(SIZE{0, 0}, kDialogStyle, 0, row.dpi);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(outer.right - outer.left, row.client.cx + frame.cx) << row.name << " at " << row.dpi;
+    EXPECT_EQ(outer.bottom - outer.top, row.client.cy + frame.cy) << row.name << " at " << row.dpi;
+    // The model knows the frame, so it centres the outer window.
+    const Scale scale(row.dpi);
+    EXPECT_EQ(scale.Px(form.window().frame_width), frame.cx) << row.name << " at " << row.dpi;
+    EXPECT_EQ(scale.Px(form.window().frame_height), frame.cy) << row.name << " at " << row.dpi;
+    EXPECT_EQ(form.window().rect.width, row.frame().rect.width) << "the design stays the client's";
+  }
+}
+
+TEST_F(FormHostTest, ACentredFixedDialogHasItsOuterWindowInTheMiddle) {
+  ui::Form form("frmVInfo", VersionDialogFrame(), {});
+  HOST_OR_SKIP(host, form, Frame::kFixedDialog);
+  const Scale& scale = host->scale();
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  ui::CentreOnScreen(form, scale.Twips(width), scale.Twips(height));
+  form.SetWindowVisible(true);
+  RECT outer{};
+  GetWindowRect(host->window(), &outer);
+  // Equal margins left and right, top and bottom, to a pixel's rounding.
+  EXPECT_LE(std::abs(outer.left - (width - outer.right)), 1);
+  EXPECT_LE(std::abs(outer.top - (height - outer.bottom)), 1);
+  EXPECT_GT(outer.bottom - outer.top, 201) << "the frame lies around the client area";
 }
 
 ui::MenuItem Command(const char* name) {

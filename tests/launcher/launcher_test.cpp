@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "program/program_fixture.h"
+#include "ui/centre.h"
 #include "ui/hit_test.h"
 
 namespace kelvara::testing {
@@ -24,8 +25,26 @@ class LauncherTest : public ProgramTest {
 TEST_F(LauncherTest, CentredByItsOuterSizeOnAFullHdScreen) {
   fake.screen = {28800, 16200};
   const ui::FormWindow& w = Open().form().window();
-  EXPECT_EQ(w.rect, (ui::Rect{10552.5f, 5092.5f, 7695, 6015}));
+  // Designed by its client area; no host here measures a frame around it.
+  EXPECT_TRUE(w.client_sized);
+  EXPECT_EQ(w.rect, (ui::Rect{10597.5f, 5332.5f, 7605, 5535}));
   EXPECT_TRUE(w.visible);
+}
+
+TEST_F(LauncherTest, AMeasuredFrameCentresTheOuterWindow) {
+  const struct {
+    float frame_width, frame_height;
+    float left, top;
+  } cases[] = {
+      {90, 480, 10552.5f, 5092.5f},  // the outer size it used to be given
+      {240, 585, 10477.5f, 5040},
+  };
+  for (const auto& c : cases) {
+    Launcher launcher(main, fake.platform());
+    launcher.form().SetWindowFrame(c.frame_width, c.frame_height);
+    ui::CentreOnScreen(launcher.form(), 28800, 16200);
+    EXPECT_EQ(launcher.form().window().rect, (ui::Rect{c.left, c.top, 7605, 5535}));
+  }
 }
 
 TEST_F(LauncherTest, SeeThroughWindowWithItsCaptionAndColour) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "program/program_fixture.h"
+#include "ui/centre.h"
 #include "version_dialog/version_dialog_design.h"
 
 namespace kelvara::testing {
@@ -60,17 +61,39 @@ TEST_F(VersionDialogTest, OkClosesWithoutOpeningAnything) {
 }
 
 TEST_F(VersionDialogTest, CentredEachTimeItIsCreated) {
+  // No host measures a frame here: its client area is all there is.
   const struct {
     platform::ScreenSize screen;
     ui::Rect rect;
   } cases[] = {
-      {{15360, 11520}, {5287.5f, 4012.5f, 4785, 3495}},
-      {{28800, 16200}, {12007.5f, 6352.5f, 4785, 3495}},
+      {{15360, 11520}, {5332.5f, 4252.5f, 4695, 3015}},
+      {{28800, 16200}, {12052.5f, 6592.5f, 4695, 3015}},
   };
   for (const auto& c : cases) {
     fake.screen = c.screen;
     EXPECT_EQ(Open().form().window().rect, c.rect);
     windows().Unload("frmVInfo");
+  }
+}
+
+TEST(VersionDialogFrameTest, ItsClientAreaIsDesignedAndItsFrameCentredWithIt) {
+  const struct {
+    float frame_width, frame_height;
+    ui::Rect rect;
+  } cases[] = {
+      {0, 0, {5332.5f, 4252.5f, 4695, 3015}},
+      {90, 480, {5287.5f, 4012.5f, 4695, 3015}},   // a thin frame at 96 dpi
+      {240, 585, {5212.5f, 3960, 4695, 3015}},     // a wide one at 96 dpi
+      {120, 450, {5272.5f, 4027.5f, 4695, 3015}},  // 8 x 30 pixels at 144 dpi
+  };
+  for (const auto& c : cases) {
+    ui::Form form("frmVInfo", VersionDialogFrame(), VersionDialogDesign());
+    EXPECT_TRUE(form.window().client_sized);
+    form.SetWindowFrame(c.frame_width, c.frame_height);
+    ui::CentreOnScreen(form, 15360, 11520);
+    EXPECT_EQ(form.window().rect, c.rect) << c.frame_width << " x " << c.frame_height;
+    EXPECT_EQ(form.window().OuterWidth(), 4695 + c.frame_width);
+    EXPECT_EQ(form.window().OuterHeight(), 3015 + c.frame_height);
   }
 }
 

@@ -11,9 +11,10 @@
 namespace kelvara::win32 {
 namespace {
 
-int SystemDpi(HWND window) {
-  const int dpi = window != nullptr ? static_cast<int>(GetDpiForWindow(window)) : 0;
-  if (dpi > 0) return dpi;
+// The font dialog turns the starting height into points at the screen DC's
+// DPI, the system DPI, whatever the owner window's own DPI: so the height is
+// made at that one, or a picker over a 150 % window shows the wrong size.
+int FontDialogDpi(HWND /*owner*/) {
   const WindowDc screen(nullptr);
   const int screen_dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
   return screen_dpi > 0 ? screen_dpi : USER_DEFAULT_SCREEN_DPI;
@@ -47,7 +48,7 @@ PickerCalls SystemPickerCalls() {
   return PickerCalls{[](CHOOSECOLORW* record) { return ShowDialog("ChooseColorW", record); },
                      [](OPENFILENAMEW* record) { return ShowDialog("GetOpenFileNameW", record); },
                      [](CHOOSEFONTW* record) { return ShowDialog("ChooseFontW", record); },
-                     SystemDpi};
+                     FontDialogDpi};
 }
 
 Win32Pickers::Win32Pickers(FindWindowFunction find_window, PickerCalls calls)

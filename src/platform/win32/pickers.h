@@ -16,12 +16,13 @@
 
 namespace kelvara::win32 {
 
-// The common dialogs and the DPI of a window (of the screen for none),
+// The common dialogs and the DPI the font dialog reads sizes at,
 // replaceable so that tests see exactly what each dialog is given.
 struct PickerCalls {
   std::function<BOOL(CHOOSECOLORW*)> choose_colour;
   std::function<BOOL(OPENFILENAMEW*)> open_file;
   std::function<BOOL(CHOOSEFONTW*)> choose_font;
+  // The DPI the font dialog reads its starting height at, asked with its owner.
   std::function<int(HWND)> dpi;
 };
 

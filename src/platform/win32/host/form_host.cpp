@@ -51,6 +51,15 @@ int HeldButtons(WPARAM w) {
 
 }  // namespace
 
+SIZE FramedSize(SIZE client, DWORD style, DWORD ex_style, int dpi) {
+  RECT r{0, 0, client.cx, client.cy};
+  if (AdjustWindowRectExForDpi(&r, style, FALSE, ex_style, static_cast<UINT>(dpi)) == FALSE) {
+    r = RECT{0, 0, client.cx, client.cy};
+    AdjustWindowRectEx(&r, style, FALSE, ex_style);
+  }
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
 FormHost::FormHost(ui::Form& form, Frame frame, FontNames& names, Win32Pictures& pictures)
     : form_(form),
       frame_(frame),
@@ -97,6 +106,7 @@ bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
   }
 
   scale_ = Scale(static_cast<int>(GetDpiForWindow(window_)));
+  MeasureFrame();
   const std::size_t count = form_.controls().size();
   natives_.Attach(window_, count, [this](std::size_t index, char32_t typed) {
     // A detached window's typing reaches nobody.
@@ -187,6 +197,23 @@ void FormHost::RecomputeBounds() {
   }
 }
 
+SIZE FormHost::OuterSize() const {
+  const ui::FormWindow& w = form_.window();
+  const SIZE client{scale_.Px(w.rect.width), scale_.Px(w.rect.height)};
+  if (!w.client_sized || frame_ != Frame::kFixedDialog) return client;
+  return FramedSize(client, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                    static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), scale_.dpi());
+}
+
+void FormHost::MeasureFrame() {
+  const ui::FormWindow& w = form_.window();
+  if (!w.client_sized || frame_ != Frame::kFixedDialog) return;
+  const SIZE frame =
+      FramedSize(SIZE{0, 0}, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                 static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), scale_.dpi());
+  form_.SetWindowFrame(scale_.Twips(frame.cx), scale_.Twips(frame.cy));
+}
+
 void FormHost::SyncWindow() {
   const ui::FormWindow& w = form_.window();
   if (w.caption != caption_) {
@@ -206,7 +233,8 @@ void FormHost::SyncWindow() {
   }
   const int left = scale_.Px(w.rect.left);
   const int top = scale_.Px(w.rect.top);
-  const RECT want{left, top, left + scale_.Px(w.rect.width), top + scale_.Px(w.rect.height)};
+  const SIZE size = OuterSize();
+  const RECT want{left, top, left + size.cx, top + size.cy};
   if (!SameRect(want, placed_)) {
     const bool grown = want.right - want.left > placed_.right - placed_.left ||
                        want.bottom - want.top > placed_.bottom - placed_.top;
@@ -220,7 +248,7 @@ void FormHost::SyncWindow() {
     InvalidateRect(window_, nullptr, FALSE);  // everything lies on it
   }
   // A window of no size has nothing to show, not even a title bar.
-  const bool visible = w.visible && want.right > want.left && want.bottom > want.top;
+  const bool visible = w.visible && scale_.Px(w.rect.width) > 0 && scale_.Px(w.rect.height) > 0;
   if (visible != shown_) {
     shown_ = visible;
     const int show = frame_ == Frame::kBorderless ? SW_SHOWNA : SW_SHOW;
@@ -449,9 +477,9 @@ bool FormHost::OnSetCursor() {
 
 void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {
   scale_ = Scale(dpi);
-  const ui::Rect& size = form_.window().rect;
-  placed_ = RECT{suggested.left, suggested.top, suggested.left + scale_.Px(size.width),
-                 suggested.top + scale_.Px(size.height)};
+  MeasureFrame();
+  const SIZE size = OuterSize();
+  placed_ = RECT{suggested.left, suggested.top, suggested.left + size.cx, suggested.top + size.cy};
   SetWindowPos(window_, nullptr, placed_.left, placed_.top, placed_.right - placed_.left,
                placed_.bottom - placed_.top, SWP_NOZORDER | SWP_NOACTIVATE);
   natives_.RealiseAll(form_, scale_);

@@ -26,6 +26,10 @@ enum class Frame {
   kFixedDialog,  // title bar and close box, no sizing
 };
 
+// The outer size of a window of that style whose client area is `client`
+// pixels: the frame as the system draws it at `dpi`.
+SIZE FramedSize(SIZE client, DWORD style, DWORD ex_style, int dpi);
+
 // The window class every form window uses; tests find windows by it.
 inline constexpr const wchar_t* kFormWindowClass = L"kelvara.Form";
 
@@ -96,6 +100,10 @@ class FormHost final : public ui::FormObserver {
 
   std::size_t IndexOf(const ui::Control& c) const;
   void SyncWindow();
+  // The model's window size in pixels at the window's DPI, a client-sized
+  // dialog's frame added; and that frame written back into the model.
+  SIZE OuterSize() const;
+  void MeasureFrame();
   void RealiseControl(std::size_t index);
   void RealiseTimer(std::size_t index);
   void RecomputeBounds();
