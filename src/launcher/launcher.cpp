@@ -4,8 +4,8 @@
 
 #include "launcher/launcher_design.h"
 #include "main_window/main_window.h"
+#include "platform/desktop.h"
 #include "program/window_names.h"
-#include "ui/centre.h"
 
 namespace kelvara {
 
@@ -21,8 +21,7 @@ Launcher::Launcher(const MainWindow& main, platform::Platform& platform)
 
 void Launcher::Form_Load() {
   form_.SetAlpha(195);
-  const platform::ScreenSize screen = platform_.system.Screen();
-  ui::CentreOnScreen(form_, screen.width, screen.height);
+  platform::CentreOnMonitor(form_, platform_.system.ScreenUnderPointer());
   form_.SetCaption(form_["Label15"], "( " + main_.Text("UName") + " )");
 }
 

@@ -80,8 +80,12 @@ void MainWindow::PstnMove_MouseDown(int button, int, float x, float y) {
 void MainWindow::PstnMove_MouseMove(int button, int, float x, float y) {
   // Exactly the left button: with both held the window stays put.
   if (button != kLeftButton) return;
-  form_.SetWindowLeft(form_.window().rect.left + x - static_cast<float>(drag_x_));
-  form_.SetWindowTop(form_.window().rect.top + y - static_cast<float>(drag_y_));
+  // The pointer's offsets are in the window's own twips, its place in the
+  // desktop's: at one to one this is Left + x - DragX, in that order.
+  const ui::FormWindow& w = form_.window();
+  const float r = w.place_per_twip;
+  form_.SetWindowLeft(w.rect.left + x * r - static_cast<float>(drag_x_) * r);
+  form_.SetWindowTop(w.rect.top + y * r - static_cast<float>(drag_y_) * r);
 }
 
 void MainWindow::cmdPstnSave_Click() {

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "text/number_text.h"
+#include "ui/centre.h"
 
 namespace kelvara {
 namespace {
@@ -28,12 +29,6 @@ double SquaredDistance(const ui::Rect& w, const platform::ScreenArea& s) {
   return dx * dx + dy * dy;
 }
 
-// Inside [start, start + length] as far as the window's size allows; a window
-// larger than the screen keeps its top-left corner on it.
-float Within(float position, float size, float start, float length) {
-  return std::max(start, std::min(position, start + length - size));
-}
-
 }  // namespace
 
 void KeepReachable(ui::Form& form, const std::vector<platform::ScreenArea>& screens) {
@@ -47,8 +42,8 @@ void KeepReachable(ui::Form& form, const std::vector<platform::ScreenArea>& scre
                        [&](const platform::ScreenArea& a, const platform::ScreenArea& b) {
                          return SquaredDistance(window, a) < SquaredDistance(window, b);
                        });
-  form.SetWindowTop(Within(window.top, window.height, nearest->top, nearest->height));
-  form.SetWindowLeft(Within(window.left, window.width, nearest->left, nearest->width));
+  form.SetWindowTop(ui::Within(window.top, window.height, nearest->top, nearest->height));
+  form.SetWindowLeft(ui::Within(window.left, window.width, nearest->left, nearest->width));
 }
 
 void PlaceWindow(ui::Form& form, const platform::ScreenSize& screen, std::string_view top,

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "main_window/main_window.h"
+#include "platform/desktop.h"
 #include "settings/settings_dialog.h"
 #include "settings/setup_values.h"
-#include "ui/centre.h"
 
 namespace kelvara {
 namespace {
@@ -27,8 +27,7 @@ void SettingsDialog::Form_Load() {
   loaded_ = true;
   form_.SetWindowWidth(kOuterWidth);
   form_.SetWindowHeight(kOuterHeight);
-  const platform::ScreenSize screen = platform_.system.Screen();
-  ui::CentreOnScreen(form_, screen.width, screen.height);
+  platform::CentreOnMonitor(form_, platform_.system.ScreenUnderPointer());
   CopyFromMain();
   Set(c_.lblTime, platform_.clock.LongTime(platform_.clock.Now()));
   Set(c_.OsVer, std::to_string(version->major) + "." + std::to_string(version->minor));

@@ -1,11 +1,25 @@
 #include "ui/centre.h"
 
+#include <algorithm>
+
 namespace kelvara::ui {
+
+namespace {
+
+float Centred(float screen, float outer) {
+  return static_cast<float>(double{screen} / 2 - double{outer} / 2);
+}
+
+}  // namespace
 
 void CentreOnScreen(Form& form, float screen_width, float screen_height) {
   const FormWindow& w = form.window();
-  form.SetWindowTop(static_cast<float>(double{screen_height} / 2 - double{w.OuterHeight()} / 2));
-  form.SetWindowLeft(static_cast<float>(double{screen_width} / 2 - double{w.OuterWidth()} / 2));
+  form.SetWindowTop(Centred(screen_height, w.OuterHeight()));
+  form.SetWindowLeft(Centred(screen_width, w.OuterWidth()));
+}
+
+float Within(float position, float size, float start, float length) {
+  return std::max(start, std::min(position, start + length - size));
 }
 
 }  // namespace kelvara::ui

@@ -9,4 +9,8 @@ namespace kelvara::ui {
 // left, in twips.
 void CentreOnScreen(Form& form, float screen_width, float screen_height);
 
+// A place along one axis inside [start, start + length] as far as the size
+// allows; a window larger than that keeps its near edge on it.
+float Within(float position, float size, float start, float length);
+
 }  // namespace kelvara::ui

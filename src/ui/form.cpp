@@ -128,6 +128,8 @@ void Form::SetWindowFrame(float width, float height) {
   window_.frame_height = height;
 }
 
+void Form::SetPlacePerTwip(float ratio) { window_.place_per_twip = ratio; }
+
 void Form::SetWindowHeight(float height) {
   if (window_.rect.height == height) return;
   window_.rect.height = height;

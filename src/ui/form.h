@@ -113,13 +113,17 @@ class Form;
 // designed by its client area (`client_sized`), the client area's: the host
 // adds the system's frame at the window's DPI and writes what it added into
 // `frame_width`/`frame_height` (0 until a host measures it), so centring and
-// the like work on the outer size either way.
+// the like work on the outer size either way. `rect` left and top are in the
+// desktop's twips, the size in the window's own (see platform/desktop.h);
+// `place_per_twip` is how many of the former one of the latter makes, the
+// window's DPI over the desktop's, which its host writes in.
 struct FormWindow {
   std::string caption;
   Rect rect;
   bool client_sized = false;
   float frame_width = 0;
   float frame_height = 0;
+  float place_per_twip = 1;
   Colour back = 0;
   bool visible = false;
   bool layered = false;  // with `colour_key` as its transparent colour
@@ -230,6 +234,8 @@ class Form {
   // The host's measure of a client-sized window's frame; nothing to show, so
   // no observer hears of it.
   void SetWindowFrame(float width, float height);
+  // The host's ratio of desktop twips to the window's own; no observer hears.
+  void SetPlacePerTwip(float ratio);
   void SetWindowBack(Colour colour);
   void SetWindowVisible(bool visible);
   // Makes the window layered with `key` as its transparent colour.

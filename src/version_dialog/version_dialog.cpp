@@ -1,7 +1,7 @@
 #include "version_dialog/version_dialog.h"
 
+#include "platform/desktop.h"
 #include "program/window_names.h"
-#include "ui/centre.h"
 #include "ui/hit_test.h"
 #include "version_dialog/version_dialog_design.h"
 
@@ -16,8 +16,7 @@ VersionDialog::VersionDialog(platform::Platform& platform, ui::WindowSet& window
 }
 
 void VersionDialog::Form_Load() {
-  const platform::ScreenSize screen = platform_.system.Screen();
-  ui::CentreOnScreen(form_, screen.width, screen.height);
+  platform::CentreOnMonitor(form_, platform_.system.ScreenUnderPointer());
 }
 
 void VersionDialog::Command1_Click() { windows_.Unload(*this); }

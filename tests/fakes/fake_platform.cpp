@@ -79,6 +79,11 @@ std::string FakePlatform::UserName() { return user_name; }
 std::string FakePlatform::CurrentDirectory() { return current_directory; }
 platform::ScreenSize FakePlatform::Screen() { return screen; }
 std::vector<platform::ScreenArea> FakePlatform::ScreenAreas() { return screen_areas; }
+platform::MonitorArea FakePlatform::ScreenUnderPointer() {
+  if (pointer_monitor) return *pointer_monitor;
+  const platform::ScreenArea whole{0, 0, screen.width, screen.height};
+  return {whole, whole};
+}
 std::optional<platform::MemoryStatus> FakePlatform::Memory() {
   calls.push_back("Memory");
   return memory;

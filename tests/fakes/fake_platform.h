@@ -39,6 +39,8 @@ class FakePlatform final : public platform::Clock,
   std::string current_directory = "C:\\Tools\\kelvara";
   platform::ScreenSize screen{15360, 11520};  // 1024 x 768 pixels
   std::vector<platform::ScreenArea> screen_areas{{0, 0, 15360, 11520}};
+  // Unset: the pointer is on a monitor of `screen`'s size at the origin.
+  std::optional<platform::MonitorArea> pointer_monitor;
   std::optional<platform::MemoryStatus> memory =
       platform::MemoryStatus{1073741824, 443835596, 2147483648, 1073741824};
   platform::CounterSnapshot counters;
@@ -91,6 +93,7 @@ class FakePlatform final : public platform::Clock,
   std::string CurrentDirectory() override;
   platform::ScreenSize Screen() override;
   std::vector<platform::ScreenArea> ScreenAreas() override;
+  platform::MonitorArea ScreenUnderPointer() override;
   std::optional<platform::MemoryStatus> Memory() override;
   // CounterSource
   platform::CounterSnapshot Latest() override;

@@ -5,31 +5,21 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/callback_boundary.h"
+#include "platform/win32/monitors.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32 {
 namespace {
 
 // Found at run time: RtlGetVersion is not in the import libraries of every
-// toolchain, and GetDpiForSystem is missing before Windows 10 1607.
+// toolchain.
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
-using GetDpiForSystemFunction = UINT(WINAPI*)();
 
 template <typename Function>
 Function Find(const wchar_t* module, const char* name) {
   const HMODULE handle = GetModuleHandleW(module);
   if (handle == nullptr) return nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
-}
-
-unsigned SystemDpi() {
-  if (const auto get_dpi = Find<GetDpiForSystemFunction>(L"user32.dll", "GetDpiForSystem")) {
-    if (const UINT dpi = get_dpi(); dpi != 0) return dpi;
-  }
-  WindowDc screen(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
-  return dpi > 0 ? static_cast<unsigned>(dpi) : 96;
 }
 
 }  // namespace
@@ -91,48 +81,16 @@ std::string Win32SystemInfo::CurrentDirectory() {
   return Narrow(directory);
 }
 
-platform::ScreenSize Win32SystemInfo::Screen() {
-  return ScreenTwips(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SystemDpi());
-}
-
-namespace {
-
-struct FoundScreenAreas {
-  unsigned dpi;
-  std::vector<platform::ScreenArea> areas;
-};
-
-BOOL CollectOneScreenArea(HMONITOR monitor, LPARAM data) {
-  auto& into = *reinterpret_cast<FoundScreenAreas*>(data);
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-  const RECT& r = info.rcWork;  // not under the taskbar
-  const platform::ScreenSize corner = ScreenTwips(r.left, r.top, into.dpi);
-  const platform::ScreenSize size = ScreenTwips(r.right - r.left, r.bottom - r.top, into.dpi);
-  const platform::ScreenArea area{corner.width, corner.height, size.width, size.height};
-  // The primary screen first: it wins a tie for the nearest.
-  if (info.dwFlags & MONITORINFOF_PRIMARY) {
-    into.areas.insert(into.areas.begin(), area);
-  } else {
-    into.areas.push_back(area);
-  }
-  return TRUE;
-}
-
-// A named CALLBACK, not a lambda: on 32-bit Windows the system calls it as
-// stdcall, which a lambda's function pointer is not.
-BOOL CALLBACK CollectScreenArea(HMONITOR monitor, HDC, RECT*, LPARAM data) {
-  // Out of memory for one more screen: the ones found so far are the answer.
-  return CallbackBoundary(BOOL{FALSE}, [=] { return CollectOneScreenArea(monitor, data); });
-}
-
-}  // namespace
+platform::ScreenSize Win32SystemInfo::Screen() { return CurrentDesktop().Screen(); }
 
 std::vector<platform::ScreenArea> Win32SystemInfo::ScreenAreas() {
-  FoundScreenAreas found{SystemDpi(), {}};
-  EnumDisplayMonitors(nullptr, nullptr, CollectScreenArea, reinterpret_cast<LPARAM>(&found));
-  return found.areas;
+  return CurrentDesktop().WorkAreas();
+}
+
+platform::MonitorArea Win32SystemInfo::ScreenUnderPointer() {
+  POINT at{};
+  if (GetCursorPos(&at) == FALSE) at = POINT{0, 0};  // the primary monitor's corner
+  return CurrentDesktop().MonitorAt(at.x, at.y);
 }
 
 std::optional<platform::MemoryStatus> Win32SystemInfo::Memory() {

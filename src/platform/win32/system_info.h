@@ -26,6 +26,7 @@ class Win32SystemInfo final : public platform::SystemInfo {
   std::string CurrentDirectory() override;
   platform::ScreenSize Screen() override;
   std::vector<platform::ScreenArea> ScreenAreas() override;
+  platform::MonitorArea ScreenUnderPointer() override;
   std::optional<platform::MemoryStatus> Memory() override;
 
  private:

@@ -2,7 +2,10 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/callback_boundary.h"
+#include "platform/win32/monitors.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32::host {
@@ -106,6 +109,7 @@ bool FormHost::Create(HINSTANCE instance, HICON large_icon, HICON small_icon) {
   }
 
   scale_ = Scale(static_cast<int>(GetDpiForWindow(window_)));
+  place_ = Scale(DesktopDpi());
   MeasureFrame();
   const std::size_t count = form_.controls().size();
   natives_.Attach(window_, count, [this](std::size_t index, char32_t typed) {
@@ -141,7 +145,7 @@ void FormHost::ControlChanged(const ui::Form&, const ui::Control& control, const
 }
 
 void FormHost::FormChanged(const ui::Form&) {
-  if (window_ == nullptr) return;
+  if (window_ == nullptr || taking_place_) return;
   SyncWindow();
 }
 
@@ -206,6 +210,7 @@ SIZE FormHost::OuterSize() const {
 }
 
 void FormHost::MeasureFrame() {
+  form_.SetPlacePerTwip(static_cast<float>(scale_.dpi()) / static_cast<float>(place_.dpi()));
   const ui::FormWindow& w = form_.window();
   if (!w.client_sized || frame_ != Frame::kFixedDialog) return;
   const SIZE frame =
@@ -231,8 +236,8 @@ void FormHost::SyncWindow() {
     key_ = w.colour_key;
     alpha_ = w.alpha;
   }
-  const int left = scale_.Px(w.rect.left);
-  const int top = scale_.Px(w.rect.top);
+  const int left = place_.Px(w.rect.left);
+  const int top = place_.Px(w.rect.top);
   const SIZE size = OuterSize();
   const RECT want{left, top, left + size.cx, top + size.cy};
   if (!SameRect(want, placed_)) {
@@ -321,6 +326,13 @@ LRESULT FormHost::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
+    case WM_WINDOWPOSCHANGED:
+      OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(l));
+      break;
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      OnDesktopChanged();
+      break;
     case WM_ACTIVATE:
       OnActivate(w);
       break;
@@ -476,16 +488,65 @@ bool FormHost::OnSetCursor() {
 }
 
 void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {
+  // The primary monitor's scale may be what changed.
+  ForgetDesktopDpi();
+  place_ = Scale(DesktopDpi());
   scale_ = Scale(dpi);
   MeasureFrame();
   const SIZE size = OuterSize();
-  placed_ = RECT{suggested.left, suggested.top, suggested.left + size.cx, suggested.top + size.cy};
+  POINT at{suggested.left, suggested.top};
+  if (frame_ == Frame::kFixedDialog) at = InsideWorkArea(suggested, size);
+  placed_ = RECT{at.x, at.y, at.x + size.cx, at.y + size.cy};
   SetWindowPos(window_, nullptr, placed_.left, placed_.top, placed_.right - placed_.left,
                placed_.bottom - placed_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  TakePlace(at);
   natives_.RealiseAll(form_, scale_);
   RecomputeBounds();
   InvalidateRect(window_, nullptr, FALSE);
   if (on_dpi_changed) on_dpi_changed(dpi);
+}
+
+POINT FormHost::InsideWorkArea(const RECT& near, SIZE size) const {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  POINT at{near.left, near.top};
+  if (GetMonitorInfoW(MonitorFromRect(&near, MONITOR_DEFAULTTONEAREST), &info) == FALSE) return at;
+  const RECT& work = info.rcWork;
+  // Too large for the work area, the top-left corner stays on it.
+  at.x = std::max(work.left, std::min(at.x, work.right - size.cx));
+  at.y = std::max(work.top, std::min(at.y, work.bottom - size.cy));
+  return at;
+}
+
+void FormHost::OnWindowPosChanged(const WINDOWPOS& position) {
+  // Only a move the host did not ask for: the system's (a monitor gone,
+  // Win+Shift+Arrow) or the user's. A minimised window is parked, not moved.
+  if ((position.flags & SWP_NOMOVE) != 0 || IsIconic(window_) != FALSE) return;
+  if (position.x == placed_.left && position.y == placed_.top) return;
+  OffsetRect(&placed_, position.x - placed_.left, position.y - placed_.top);
+  TakePlace(POINT{position.x, position.y});
+}
+
+void FormHost::OnDesktopChanged() {
+  ForgetDesktopDpi();
+  const int dpi = DesktopDpi();
+  if (dpi == place_.dpi()) return;
+  // The same pixels now measure other twips: the window stays where it is.
+  place_ = Scale(dpi);
+  MeasureFrame();
+  RECT now{};
+  if (GetWindowRect(window_, &now) == FALSE) return;
+  OffsetRect(&placed_, now.left - placed_.left, now.top - placed_.top);
+  TakePlace(POINT{now.left, now.top});
+}
+
+void FormHost::TakePlace(POINT at) {
+  // Both written before the window follows the model again: each setter on
+  // its own would move it halfway.
+  taking_place_ = true;
+  form_.SetWindowTop(place_.Twips(at.y));
+  form_.SetWindowLeft(place_.Twips(at.x));
+  taking_place_ = false;
 }
 
 void FormHost::OnClose() {

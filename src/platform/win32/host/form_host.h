@@ -92,6 +92,13 @@ class FormHost final : public ui::FormObserver {
   void OnMouseMove(WPARAM w, LPARAM l);
   bool OnSetCursor();
   void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnWindowPosChanged(const WINDOWPOS& position);
+  void OnDesktopChanged();
+  // The model's place written back from where the window is.
+  void TakePlace(POINT at);
+  // A top-left for a window of that size inside the work area of the
+  // monitor nearest `near`.
+  POINT InsideWorkArea(const RECT& near, SIZE size) const;
   void OnClose();
   // In form_keys.cpp.
   bool OnDialogKey(const MSG& message);
@@ -119,7 +126,8 @@ class FormHost final : public ui::FormObserver {
   NativeControls natives_;
   HWND window_ = nullptr;
   HINSTANCE instance_ = nullptr;
-  Scale scale_;
+  Scale scale_;  // what is inside the window: its own DPI
+  Scale place_;  // where it is on the desktop: the desktop's DPI
 
   // What is on screen, so that changes touch only what differs.
   std::vector<RECT> painted_;
@@ -141,6 +149,7 @@ class FormHost final : public ui::FormObserver {
   // A fixed dialog's focused child as it was deactivated.
   HWND remembered_focus_ = nullptr;
   bool detached_ = false;
+  bool taking_place_ = false;
 };
 
 }  // namespace kelvara::win32::host

@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
-#include <cmath>
-
+#include "platform/desktop.h"
 #include "ui/form.h"
 
 namespace kelvara::win32::host {
 
-inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDesignDpi = 96;
 
 // The model's twips as this window's pixels, at the window's real DPI.
@@ -18,12 +16,8 @@ class Scale {
 
   int dpi() const { return dpi_; }
 
-  int Px(float twips) const {
-    return static_cast<int>(std::lround(static_cast<double>(twips) * dpi_ / kTwipsPerInch));
-  }
-  float Twips(int pixels) const {
-    return static_cast<float>(static_cast<double>(pixels) * kTwipsPerInch / dpi_);
-  }
+  int Px(float twips) const { return platform::TwipsToPixels(twips, dpi_); }
+  float Twips(int pixels) const { return platform::PixelsToTwips(pixels, dpi_); }
   // Design pixels (line widths, icon sizes) at this DPI.
   int FromDesignPx(int pixels) const { return MulDiv(pixels, dpi_, kDesignDpi); }
 
