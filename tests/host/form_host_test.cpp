@@ -3,6 +3,7 @@
 // end-to-end run gives it Xvfb); without one the tests skip.
 #include "platform/win32/host/form_host.h"
 #include "platform/win32/host/popup_menus.h"
+#include "platform/win32/monitors.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "host_support.h"
 #include "launcher/launcher_design.h"
 #include "main_window/main_window_design.h"
+#include "platform/win32/monitors.h"
 #include "platform/win32/wine.h"
 #include "ui/centre.h"
 #include "version_dialog/version_dialog_design.h"
@@ -419,6 +421,57 @@ TEST_F(FormHostTest, AtAnotherDpiEverythingIsLaidOutAgain) {
   UpdateWindow(window);
   form.SetCaption(form["lblTime"], "01:02:03");
   EXPECT_TRUE(Same(UpdateArea(window), RECT{36, 60, 254, 110}));
+}
+
+RECT WindowPlace(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+TEST_F(FormHostTest, TheModelFollowsWhereADpiChangeOrTheSystemPutsTheWindow) {
+  ui::Form form("frmDTMn", MainWindowFrame(), MainWindowDesign());
+  HOST_OR_SKIP(host, form);
+  form.SetWindowVisible(true);
+  const HWND window = host->window();
+  const Scale place(DesktopDpi());
+  const struct {
+    const char* why;
+    int dpi;
+    POINT moved_to;
+    bool by_the_system;  // else by a DPI change
+  } rows[] = {
+      {"a DPI change to 150 %", 144, {300, 200}, false},
+      {"a DPI change to 200 %", 192, {420, 110}, false},
+      {"a move of the system's", 192, {640, 330}, true},
+      {"back to 100 % by a DPI change", 96, {50, 60}, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.why);
+    const Scale inside(row.dpi);
+    if (row.by_the_system) {
+      SetWindowPos(window, nullptr, row.moved_to.x, row.moved_to.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+      const RECT suggested{row.moved_to.x, row.moved_to.y, row.moved_to.x + 10,
+                           row.moved_to.y + 10};
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    }
+    EXPECT_EQ(place.Px(form.window().rect.left), row.moved_to.x);
+    EXPECT_EQ(place.Px(form.window().rect.top), row.moved_to.y);
+    EXPECT_FLOAT_EQ(form.window().place_per_twip,
+                    static_cast<float>(row.dpi) / static_cast<float>(place.dpi()));
+    // The next change of the window's own starts from there: a height...
+    form.SetWindowHeight(form.window().rect.height == 4890 ? 4245 : 4890);
+    EXPECT_TRUE(Same(WindowPlace(window),
+                     RECT{row.moved_to.x, row.moved_to.y, row.moved_to.x + inside.Px(3630),
+                          row.moved_to.y + inside.Px(form.window().rect.height)}));
+    // ...and a step of a drag, in the desktop's twips.
+    form.SetWindowLeft(form.window().rect.left + place.Twips(15));
+    EXPECT_EQ(WindowPlace(window).left, row.moved_to.x + 15);
+    form.SetWindowLeft(place.Twips(row.moved_to.x));
+  }
 }
 
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;

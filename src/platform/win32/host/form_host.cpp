@@ -506,11 +506,12 @@ void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {
   if (on_dpi_changed) on_dpi_changed(dpi);
 }
 
-POINT FormHost::InsideWorkArea(const RECT& near, SIZE size) const {
+POINT FormHost::InsideWorkArea(const RECT& around, SIZE size) const {
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  POINT at{near.left, near.top};
-  if (GetMonitorInfoW(MonitorFromRect(&near, MONITOR_DEFAULTTONEAREST), &info) == FALSE) return at;
+  POINT at{around.left, around.top};
+  if (GetMonitorInfoW(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST), &info) == FALSE)
+    return at;
   const RECT& work = info.rcWork;
   // Too large for the work area, the top-left corner stays on it.
   at.x = std::max(work.left, std::min(at.x, work.right - size.cx));

@@ -97,8 +97,8 @@ class FormHost final : public ui::FormObserver {
   // The model's place written back from where the window is.
   void TakePlace(POINT at);
   // A top-left for a window of that size inside the work area of the
-  // monitor nearest `near`.
-  POINT InsideWorkArea(const RECT& near, SIZE size) const;
+  // monitor nearest `around`.
+  POINT InsideWorkArea(const RECT& around, SIZE size) const;
   void OnClose();
   // In form_keys.cpp.
   bool OnDialogKey(const MSG& message);
