@@ -1,12 +1,10 @@
 #include "platform/win32/host/tray_icon.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 
-#include "platform/win32/system_library.h"
+#include "platform/win32/monitors.h"
 #include "platform/win32/text.h"
 
 namespace kelvara::win32::host {
@@ -17,20 +15,20 @@ constexpr UINT kRetryMilliseconds = 2000;
 
 }  // namespace
 
+int TraySmallIconSize() {
+  // The notification area draws at the primary monitor's DPI, which is not
+  // the system's once the user changes the scale after signing in.
+  return GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(DesktopDpi()));
+}
+
 UniqueIcon LoadTrayIcon(HINSTANCE instance, const wchar_t* resource) {
   if (resource == nullptr) return {};
-  // comctl32 is not imported; Windows always has it, but look once and keep it.
-  static const auto load_icon_metric =
-      SystemFunction<decltype(&::LoadIconMetric)>(L"comctl32.dll", "LoadIconMetric");
-  if (load_icon_metric != nullptr) {
-    HICON icon = nullptr;
-    if (SUCCEEDED(load_icon_metric(instance, resource, LIM_SMALL, &icon)) && icon != nullptr) {
-      return UniqueIcon(icon);
-    }
-  }
+  // The icon group holds each small size from 100 to 200 %, so the system
+  // picks an exact image; LoadIconMetric would do the same at the cost of
+  // comctl32 in every idle monitor.
+  const int size = TraySmallIconSize();
   return UniqueIcon(
-      static_cast<HICON>(LoadImageW(instance, resource, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+      static_cast<HICON>(LoadImageW(instance, resource, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 NOTIFYICONDATAW TrayRecord(HWND window, HICON icon, const platform::TrayIconData& data,
@@ -58,7 +56,7 @@ TrayIcon::TrayIcon(HINSTANCE instance, const wchar_t* resource)
 }
 
 bool TrayIcon::Reload(bool always) {
-  const int size = GetSystemMetrics(SM_CXSMICON);
+  const int size = TraySmallIconSize();
   if (!always && size == icon_size_) return false;
   UniqueIcon icon = LoadTrayIcon(instance_, resource_);
   if (!icon) return false;  // the old picture is better than none
@@ -106,8 +104,11 @@ std::optional<LRESULT> TrayIcon::HandleMessage(UINT message, WPARAM w, LPARAM l)
     keeper_.TaskbarCreated();
     return 0;
   }
-  if ((message == WM_DPICHANGED || message == WM_SETTINGCHANGE) && Reload(false) &&
-      keeper_.shown()) {
+  const bool scale_may_change =
+      message == WM_DPICHANGED || message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE;
+  // Offered these before the window's host, which also asks the scale again.
+  if (scale_may_change) ForgetDesktopDpi();
+  if (scale_may_change && Reload(false) && keeper_.shown()) {
     NOTIFYICONDATAW record =
         TrayRecord(window_, icon_.get(), keeper_.last(), platform::TrayChange::kAll);
     record.uFlags = NIF_ICON;

@@ -18,9 +18,11 @@ namespace kelvara::win32::host {
 // lParam carries the mouse message (WM_LBUTTONDOWN and so on).
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
-// An icon resource at the taskbar's small-icon size (the system's DPI, not
-// any window's): comctl32's LoadIconMetric, or the same size by LoadImageW
-// where comctl32 lacks it. Nothing when the resource is missing.
+// The taskbar's small-icon size: at the primary monitor's DPI now, not the
+// system's or any window's.
+int TraySmallIconSize();
+
+// An icon resource at that size. Nothing when the resource is missing.
 [[nodiscard]] UniqueIcon LoadTrayIcon(HINSTANCE instance, const wchar_t* resource);
 
 // The shell's record for one call: a tip change names only the tip, so the
