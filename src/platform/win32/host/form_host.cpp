@@ -480,11 +480,25 @@ bool FormHost::OnSetCursor() {
   if (!target) return false;
   const std::string& name = form_.controls()[*target].cursor;
   if (name.empty()) return false;
-  // A cursor loaded from resources is shared by the system: never destroyed.
-  const HCURSOR cursor = LoadCursorW(instance_, Widen(ResourceNameFor(name)).c_str());
+  const HCURSOR cursor = CursorAtDpi(name);
   if (cursor == nullptr) return false;
   SetCursor(cursor);
   return true;
+}
+
+HCURSOR FormHost::CursorAtDpi(const std::string& name) {
+  // Kept per scale, never destroyed while the window lives: the one shown may
+  // be any of them. A window meets only a few scales.
+  const std::pair<std::string, int> key{name, scale_.dpi()};
+  if (const auto found = cursors_.find(key); found != cursors_.end()) return found->second.get();
+  // The cursor's image for this window's scale, not the system DPI's: the
+  // resource holds 32, 48 and 64 pixels.
+  const UINT dpi = static_cast<UINT>(scale_.dpi());
+  UniqueCursor cursor(static_cast<HCURSOR>(LoadImageW(
+      instance_, Widen(ResourceNameFor(name)).c_str(), IMAGE_CURSOR,
+      GetSystemMetricsForDpi(SM_CXCURSOR, dpi), GetSystemMetricsForDpi(SM_CYCURSOR, dpi), 0)));
+  if (!cursor) return nullptr;
+  return cursors_.emplace(key, std::move(cursor)).first->second.get();
 }
 
 void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/host/back_buffer.h"
@@ -91,6 +93,7 @@ class FormHost final : public ui::FormObserver {
   void OnMouseUp(UINT message, WPARAM w, POINT at);
   void OnMouseMove(WPARAM w, LPARAM l);
   bool OnSetCursor();
+  HCURSOR CursorAtDpi(const std::string& name);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnWindowPosChanged(const WINDOWPOS& position);
   void OnDesktopChanged();
@@ -150,6 +153,8 @@ class FormHost final : public ui::FormObserver {
   HWND remembered_focus_ = nullptr;
   bool detached_ = false;
   bool taking_place_ = false;
+  // Our own cursors by name and DPI.
+  std::map<std::pair<std::string, int>, UniqueCursor> cursors_;
 };
 
 }  // namespace kelvara::win32::host
