@@ -477,6 +477,7 @@ bool FormHost::OnSetCursor() {
 
 void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {
   scale_ = Scale(dpi);
+  painter_.DropScaled();
   MeasureFrame();
   const SIZE size = OuterSize();
   placed_ = RECT{suggested.left, suggested.top, suggested.left + size.cx, suggested.top + size.cy};
