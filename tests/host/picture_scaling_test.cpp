@@ -166,18 +166,6 @@ TEST_F(PictureScalingTest, OneCopyPerPictureAndSizeGoingWithThePictureOrTheDpi) 
   EXPECT_TRUE(testing::Gdi() == before);
 }
 
-TEST_F(PictureScalingTest, APainterGoneBeforeItsPicturesIsNotToldOfThem) {
-  const ui::PictureId id = Halves();
-  {
-    FormPainter short_lived(gdi_, pictures_);
-    ui::Form form("f", Window(), {PictureControl("a", {0, 0, 720, 720}, id, false)});
-    short_lived.Paint(canvas_.dc(), Scale(144), form, RECT{0, 0, 100, 100});
-    EXPECT_EQ(short_lived.scaled_count(), 1u);
-  }
-  pictures_.Release(id);  // would reach the dead painter if it were still listed
-  EXPECT_EQ(pictures_.loaded_count(), 0u);
-}
-
 // The copies a picture stretched over changing areas gets, straight from the cache.
 TEST(ScaledPicturesTest, AResizingPictureIsScaledOnceForItsDesignedSize) {
   Win32Pictures pictures;
