@@ -1,5 +1,6 @@
 #include "platform/win32/pictures.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -284,7 +285,23 @@ platform::LoadedPicture Win32Pictures::Load(std::string_view path) {
   return {id, {}};
 }
 
-void Win32Pictures::Release(ui::PictureId id) { loaded_.erase(id); }
+void Win32Pictures::Release(ui::PictureId id) {
+  const auto found = loaded_.find(id);
+  if (found == loaded_.end()) return;
+  for (PictureReleaseObserver* observer : observers_)
+    observer->Releasing(found->second.bitmap.get());
+  loaded_.erase(found);
+}
+
+void Win32Pictures::AddReleaseObserver(PictureReleaseObserver& observer) {
+  if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end()) {
+    observers_.push_back(&observer);
+  }
+}
+
+void Win32Pictures::RemoveReleaseObserver(PictureReleaseObserver& observer) {
+  std::erase(observers_, &observer);
+}
 
 HBITMAP Win32Pictures::Bitmap(ui::PictureId id) const {
   const auto found = loaded_.find(id);

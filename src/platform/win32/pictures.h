@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/pictures.h"
 #include "platform/win32/raii.h"
@@ -35,6 +36,16 @@ PictureSize BitmapSize(HBITMAP bitmap);
 // "moon/mp07" -> "MOON_MP07", "launcher/computer" -> "LAUNCHER_COMPUTER").
 // A name already in that form stays as it is.
 std::string ResourceNameFor(std::string_view model_name);
+
+// Told of a loaded picture's bitmap just before it is deleted, so that what
+// was made from it goes too.
+class PictureReleaseObserver {
+ public:
+  virtual void Releasing(HBITMAP bitmap) = 0;
+
+ protected:
+  ~PictureReleaseObserver() = default;
+};
 
 // Every picture ends up as a top-down 32-bit DIB section with premultiplied
 // alpha (BGRA), ready for BitBlt or AlphaBlend, whatever its source format.
@@ -63,6 +74,10 @@ class Win32Pictures final : public platform::Pictures {
   // (its first icon).
   [[nodiscard]] HBITMAP FromResource(std::string_view name);
 
+  // An observer stays until it is removed; this object must outlive it.
+  void AddReleaseObserver(PictureReleaseObserver& observer);
+  void RemoveReleaseObserver(PictureReleaseObserver& observer);
+
  private:
   struct Picture {
     UniqueBitmap bitmap;
@@ -79,6 +94,7 @@ class Win32Pictures final : public platform::Pictures {
   std::map<ui::PictureId, Picture> loaded_;
   std::map<std::string, Picture> own_;
   ui::PictureId next_id_ = 1;
+  std::vector<PictureReleaseObserver*> observers_;
 };
 
 }  // namespace kelvara::win32

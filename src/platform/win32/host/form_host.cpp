@@ -506,6 +506,7 @@ void FormHost::OnDpiChanged(int dpi, const RECT& suggested) {
   ForgetDesktopDpi();
   place_ = Scale(DesktopDpi());
   scale_ = Scale(dpi);
+  painter_.DropScaled();
   MeasureFrame();
   const SIZE size = OuterSize();
   POINT at{suggested.left, suggested.top};

@@ -92,7 +92,7 @@ void FormPainter::Paint(HDC dc, const Scale& scale, const ui::Form& form, const 
         Shape(dc, scale, c, r);
         break;
       case ControlKind::kPicture:
-        Picture(dc, c, r);
+        Picture(dc, scale, c, r);
         break;
       case ControlKind::kLine:
         Line(dc, scale, form, c);
@@ -157,7 +157,8 @@ void FormPainter::Shape(HDC dc, const Scale& scale, const ui::Control& c, const 
   for (const RECT& side : sides) FillRect(dc, &side, edge);
 }
 
-void FormPainter::Picture(HDC dc, const ui::Control& c, const RECT& area) {
+void FormPainter::Picture(HDC dc, const Scale& scale, const ui::Control& c, const RECT& area) {
+  if (area.right <= area.left || area.bottom <= area.top) return;
   HBITMAP bitmap = nullptr;
   if (c.picture != 0) {
     bitmap = pictures_.Bitmap(c.picture);
@@ -165,17 +166,24 @@ void FormPainter::Picture(HDC dc, const ui::Control& c, const RECT& area) {
     bitmap = pictures_.FromResource(c.resource);
   }
   if (bitmap == nullptr) return;
-  const PictureSize size = BitmapSize(bitmap);
-  if (size.width <= 0 || size.height <= 0) return;
+  const PictureSize own = BitmapSize(bitmap);
+  if (own.width <= 0 || own.height <= 0) return;
+  // A picture's pixel is a design pixel.
+  const PictureSize designed{scale.FromDesignPx(own.width), scale.FromDesignPx(own.height)};
   RECT to = area;
-  if (!c.stretch) {
-    // At its own size from the top-left corner, cut off by the control.
-    to.right = to.left + size.width;
-    to.bottom = to.top + size.height;
+  SizedBitmap drawn;
+  if (c.stretch) {
+    drawn = scaled_.Stretched(bitmap, {area.right - area.left, area.bottom - area.top}, designed);
+  } else {
+    // At its designed size from the top-left corner, cut off by the control.
+    to.right = to.left + designed.width;
+    to.bottom = to.top + designed.height;
+    drawn = scaled_.At(bitmap, designed);
   }
+  if (drawn.bitmap == nullptr) return;
   SavedDc saved(dc);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-  DrawPicture(dc, bitmap, size, to);
+  DrawPicture(dc, drawn.bitmap, drawn.size, to);
 }
 
 void FormPainter::Line(HDC dc, const Scale& scale, const ui::Form& form, const ui::Control& c) {

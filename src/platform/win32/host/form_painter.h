@@ -8,6 +8,7 @@
 #include "platform/win32/host/caption_layout.h"
 #include "platform/win32/host/gdi_cache.h"
 #include "platform/win32/host/scale.h"
+#include "platform/win32/host/scaled_pictures.h"
 #include "platform/win32/pictures.h"
 #include "ui/form.h"
 
@@ -26,20 +27,27 @@ RECT PaintedBounds(const Scale& scale, const ui::Form& form, const ui::Control& 
 // control it holds, whichever comes first.
 class FormPainter {
  public:
-  FormPainter(GdiCache& gdi, Win32Pictures& pictures) : gdi_(gdi), pictures_(pictures) {}
+  // `pictures` must outlive the painter.
+  FormPainter(GdiCache& gdi, Win32Pictures& pictures)
+      : gdi_(gdi), pictures_(pictures), scaled_(pictures) {}
 
   void Paint(HDC dc, const Scale& scale, const ui::Form& form, const RECT& area);
+
+  // The window's DPI changed: the pictures' copies for the old one go.
+  void DropScaled() { scaled_.DropAll(); }
+  std::size_t scaled_count() const { return scaled_.size(); }
 
  private:
   void Fill(HDC dc, const Scale& scale, const ui::Form& form, const RECT& area,
             const ui::Control* frame);
   void Label(HDC dc, const Scale& scale, const ui::Control& c, const RECT& r);
   void Shape(HDC dc, const Scale& scale, const ui::Control& c, const RECT& r);
-  void Picture(HDC dc, const ui::Control& c, const RECT& r);
+  void Picture(HDC dc, const Scale& scale, const ui::Control& c, const RECT& r);
   void Line(HDC dc, const Scale& scale, const ui::Form& form, const ui::Control& c);
 
   GdiCache& gdi_;
   Win32Pictures& pictures_;
+  ScaledPictures scaled_;
   // Reused: captions repaint twice a second.
   std::wstring text_;
   std::vector<LineSpan> lines_;

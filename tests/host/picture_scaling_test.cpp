@@ -1,0 +1,222 @@
+// Pictures at other DPIs: their designed size, smooth pixels, and copies made
+// once per picture and size, gone with the picture or the DPI.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host_support.h"
+#include "platform/win32/host/form_painter.h"
+#include "platform/win32/host/scaled_pictures.h"
+#include "platform/win32/text.h"
+
+namespace kelvara::win32::host {
+namespace {
+
+using testing::Canvas;
+using ui::Control;
+using ui::ControlKind;
+
+constexpr COLORREF kKey = RGB(182, 192, 192);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// A 24-bit BMP file of `width` x `height` whose pixel at (x, y) is `colour`.
+std::string WriteBmp(const char* name, int width, int height,
+                     const std::function<COLORREF(int, int)>& colour) {
+  const int row = (width * 3 + 3) / 4 * 4;
+  std::vector<std::uint8_t> file(54 + static_cast<std::size_t>(row * height), 0);
+  auto put32 = [&file](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  file[0] = 'B', file[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<std::uint32_t>(width));
+  put32(22, static_cast<std::uint32_t>(height));
+  file[26] = 1, file[28] = 24;
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* line = file.data() + 54 + static_cast<std::size_t>((height - 1 - y) * row);
+    for (int x = 0; x < width; ++x) {
+      const COLORREF c = colour(x, y);
+      line[x * 3] = GetBValue(c);
+      line[x * 3 + 1] = GetGValue(c);
+      line[x * 3 + 2] = GetRValue(c);
+    }
+  }
+  const auto path = std::filesystem::temp_directory_path() / name;
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  return Narrow(path.wstring());
+}
+
+Control PictureControl(const char* name, ui::Rect rect, ui::PictureId id, bool stretch) {
+  Control c;
+  c.name = name;
+  c.kind = ControlKind::kPicture;
+  c.rect = rect;
+  c.picture = id;
+  c.stretch = stretch;
+  return c;
+}
+
+ui::FormWindow Window() {
+  ui::FormWindow w;
+  w.rect = {0, 0, 1500, 1500};
+  w.back = kKey;
+  return w;
+}
+
+class PictureScalingTest : public ::testing::Test {
+ protected:
+  // 48 x 48: red left of column 24, blue from it.
+  ui::PictureId Halves() {
+    const platform::LoadedPicture loaded = pictures_.Load(
+        WriteBmp("kelvara-halves.bmp", 48, 48, [](int x, int) { return x < 24 ? kRed : kBlue; }));
+    EXPECT_NE(loaded.id, 0u) << loaded.error;
+    return loaded.id;
+  }
+  void Paint(const ui::Form& form, int dpi) {
+    painter_.Paint(canvas_.dc(), Scale(dpi), form, RECT{0, 0, 100, 100});
+  }
+
+  Canvas canvas_{100, 100};
+  FontNames names_;
+  GdiCache gdi_{names_};
+  Win32Pictures pictures_;
+  FormPainter painter_{gdi_, pictures_};
+};
+
+TEST_F(PictureScalingTest, A48PixelPictureFillsIts72PixelCellAt144) {
+  // A launcher cell: 1080 twips, 72 pixels at 144 dpi.
+  ui::Form form("f", Window(), {PictureControl("icon", {0, 0, 1080, 1080}, Halves(), false)});
+  Paint(form, 144);
+  EXPECT_EQ(canvas_.CountOther(kKey, RECT{0, 0, 72, 72}, false), 0);
+  // Columns blend smoothly across the seam, each row alike.
+  const struct {
+    int x;
+    COLORREF colour;
+  } columns[] = {{0, kRed},   {34, kRed}, {35, RGB(212, 0, 43)}, {36, RGB(43, 0, 212)},
+                 {37, kBlue}, {71, kBlue}};
+  for (const auto& column : columns) {
+    for (const int y : {0, 35, 71}) {
+      EXPECT_EQ(canvas_.At(column.x, y), column.colour) << column.x << ", " << y;
+    }
+  }
+  for (int y = 0; y < 72; ++y) {
+    for (int x = 0; x < 72; ++x) {
+      if (x == 35 || x == 36) continue;
+      ASSERT_EQ(canvas_.At(x, y), x < 35 ? kRed : kBlue) << x << ", " << y;
+    }
+  }
+  EXPECT_EQ(painter_.scaled_count(), 1u);
+}
+
+TEST_F(PictureScalingTest, At96APictureIsDrawnAtItsOwnPixelsWithoutACopy) {
+  ui::Form form("f", Window(), {PictureControl("icon", {0, 0, 1080, 1080}, Halves(), false)});
+  Paint(form, 96);
+  EXPECT_EQ(canvas_.At(23, 10), kRed);
+  EXPECT_EQ(canvas_.At(24, 10), kBlue);
+  EXPECT_EQ(canvas_.At(47, 47), kBlue);
+  EXPECT_EQ(canvas_.CountOther(kKey, RECT{0, 0, 48, 48}, false), 0);
+  EXPECT_EQ(painter_.scaled_count(), 0u);
+}
+
+TEST_F(PictureScalingTest, AStretchedPictureBlendsToo) {
+  const platform::LoadedPicture two = pictures_.Load(
+      WriteBmp("kelvara-two.bmp", 2, 1, [](int x, int) { return x == 0 ? kRed : kBlue; }));
+  ASSERT_NE(two.id, 0u) << two.error;
+  ui::Form form("f", Window(), {PictureControl("wide", {0, 0, 600, 150}, two.id, true)});
+  Paint(form, 96);  // 40 x 10
+  EXPECT_EQ(canvas_.At(0, 0), kRed);
+  EXPECT_EQ(canvas_.At(19, 5), RGB(134, 0, 121));
+  EXPECT_EQ(canvas_.At(20, 5), RGB(121, 0, 134));
+  EXPECT_EQ(canvas_.At(39, 9), kBlue);
+  EXPECT_EQ(canvas_.At(40, 5), kKey);
+}
+
+TEST_F(PictureScalingTest, OneCopyPerPictureAndSizeGoingWithThePictureOrTheDpi) {
+  Paint(ui::Form("f", Window(), {}), 144);  // the background's brush, made once
+  const testing::GdiState before = testing::Gdi();
+  const ui::PictureId first = Halves(), second = Halves();
+  ui::Form form("f", Window(),
+                {PictureControl("a", {0, 0, 720, 720}, first, false),
+                 PictureControl("b", {720, 0, 720, 720}, first, false),
+                 PictureControl("c", {0, 720, 720, 720}, second, false)});
+  for (int i = 0; i < 20; ++i) Paint(form, 144);
+  EXPECT_EQ(painter_.scaled_count(), 2u);
+  for (int i = 0; i < 5; ++i) Paint(form, 192);  // each picture at a second size too
+  EXPECT_EQ(painter_.scaled_count(), 4u);
+
+  pictures_.Release(first);
+  EXPECT_EQ(painter_.scaled_count(), 2u);
+  Paint(form, 144);  // the released picture's controls show nothing, and make nothing
+  EXPECT_EQ(painter_.scaled_count(), 2u);
+  EXPECT_EQ(canvas_.At(5, 5), kKey);
+  EXPECT_EQ(canvas_.At(5, 80), kRed);
+
+  painter_.DropScaled();
+  EXPECT_EQ(painter_.scaled_count(), 0u);
+  pictures_.Release(second);
+  EXPECT_TRUE(testing::Gdi() == before);
+}
+
+// The copies a picture stretched over changing areas gets, straight from the cache.
+TEST(ScaledPicturesTest, AResizingPictureIsScaledOnceForItsDesignedSize) {
+  Win32Pictures pictures;
+  const platform::LoadedPicture loaded = pictures.Load(
+      WriteBmp("kelvara-bar.bmp", 20, 4, [](int x, int) { return x % 2 == 0 ? kRed : kBlue; }));
+  ASSERT_NE(loaded.id, 0u) << loaded.error;
+  HBITMAP source = pictures.Bitmap(loaded.id);
+  ScaledPictures scaled(pictures);
+  const PictureSize designed{30, 6};
+
+  const SizedBitmap fixed = scaled.Stretched(source, {50, 6}, designed);
+  EXPECT_NE(fixed.bitmap, source);
+  EXPECT_EQ(fixed.size, (PictureSize{50, 6}));
+  EXPECT_EQ(scaled.Stretched(source, {50, 6}, designed).bitmap, fixed.bitmap);
+  EXPECT_EQ(scaled.size(), 1u);
+
+  // Another area: from now on the designed copy, whatever the area.
+  const SizedBitmap resizing = scaled.Stretched(source, {51, 6}, designed);
+  EXPECT_EQ(resizing.size, designed);
+  EXPECT_EQ(scaled.size(), 1u);  // the first area's copy went
+  for (int width = 1; width < 60; ++width) {
+    const SizedBitmap again = scaled.Stretched(source, {width, 6}, designed);
+    ASSERT_EQ(again.bitmap, resizing.bitmap) << width;
+    ASSERT_EQ(again.size, designed) << width;
+  }
+  EXPECT_EQ(scaled.size(), 1u);
+
+  // Its own size needs no copy at all.
+  scaled.DropAll();
+  EXPECT_EQ(scaled.Stretched(source, {20, 4}, {20, 4}).bitmap, source);
+  EXPECT_EQ(scaled.Stretched(source, {25, 4}, {20, 4}).bitmap, source);
+  EXPECT_EQ(scaled.size(), 0u);
+}
+
+TEST(ScaledPicturesTest, WhatCannotBeCopiedIsDrawnFromItself) {
+  Win32Pictures pictures;
+  ScaledPictures scaled(pictures);
+  // A device-dependent bitmap has no pixels to read.
+  UniqueBitmap plain(CreateBitmap(4, 4, 1, 32, nullptr));
+  ASSERT_TRUE(plain);
+  const SizedBitmap drawn = scaled.At(plain.get(), {8, 8});
+  EXPECT_EQ(drawn.bitmap, plain.get());
+  EXPECT_EQ(drawn.size, (PictureSize{4, 4}));
+  // Nor is a copy beyond any screen made.
+  const platform::LoadedPicture loaded =
+      pictures.Load(WriteBmp("kelvara-small.bmp", 2, 2, [](int, int) { return kRed; }));
+  ASSERT_NE(loaded.id, 0u) << loaded.error;
+  EXPECT_EQ(scaled.At(pictures.Bitmap(loaded.id), {20000, 2}).bitmap, pictures.Bitmap(loaded.id));
+  EXPECT_EQ(scaled.At(nullptr, {8, 8}).bitmap, nullptr);
+  EXPECT_EQ(scaled.size(), 0u);
+}
+
+}  // namespace
+}  // namespace kelvara::win32::host
