@@ -14,7 +14,7 @@
 namespace kelvara::win32 {
 
 // One value and the call that gives it back to the system. `Traits` names the
-// value type, its empty value and the release call.
+// value type, its empty value and the release call (ClosedBy below serves most).
 template <typename Traits>
 class Unique {
  public:
@@ -63,7 +63,7 @@ class Unique {
   }
 
  private:
-  static constexpr bool kCounted = requires { Traits::kCountedGdi; };
+  static constexpr bool kCounted = requires { requires Traits::kCountedGdi; };
   static void Count(Value value, long delta) {
     if constexpr (kCounted) {
       if (value != Traits::None()) LiveGdiCounter().fetch_add(delta, std::memory_order_relaxed);
@@ -73,78 +73,26 @@ class Unique {
   Value value_ = Traits::None();
 };
 
-struct HandleTraits {
-  using Value = HANDLE;
+// Traits for a value that is null when empty and goes back with one call.
+// `kGdi` counts it among the live GDI objects.
+template <typename V, auto kClose, bool kGdi = false>
+struct ClosedBy {
+  using Value = V;
+  static constexpr bool kCountedGdi = kGdi;
   static Value None() { return nullptr; }
-  static void Close(Value h) { CloseHandle(h); }
+  static void Close(Value value) { kClose(value); }
 };
 // Files and devices say "invalid" with INVALID_HANDLE_VALUE instead of null.
-struct FileTraits {
-  using Value = HANDLE;
+struct FileTraits : ClosedBy<HANDLE, CloseHandle> {
   static Value None() { return INVALID_HANDLE_VALUE; }
-  static void Close(Value h) { CloseHandle(h); }
 };
 template <typename H>
-struct GdiTraits {
-  static constexpr bool kCountedGdi = true;
-  using Value = H;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { DeleteObject(h); }
-};
-// A DC made with CreateCompatibleDC or CreateDC.
-struct CreatedDcTraits {
-  static constexpr bool kCountedGdi = true;
-  using Value = HDC;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { DeleteDC(h); }
-};
-struct IconTraits {
-  using Value = HICON;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { DestroyIcon(h); }
-};
-// Only for cursors we made or loaded without LR_SHARED.
-struct CursorTraits {
-  using Value = HCURSOR;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { DestroyCursor(h); }
-};
-struct MenuTraits {
-  using Value = HMENU;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { DestroyMenu(h); }
-};
-struct WindowTraits {
-  using Value = HWND;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { DestroyWindow(h); }
-};
-struct GlobalTraits {
-  using Value = HGLOBAL;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { GlobalFree(h); }
-};
-struct ModuleTraits {
-  using Value = HMODULE;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { FreeLibrary(h); }
-};
+using GdiTraits = ClosedBy<H, DeleteObject, true>;
 // pdh.dll is loaded when the counters open (pdh_counters.cpp).
 void ClosePdhQuery(PDH_HQUERY query);
-struct PdhQueryTraits {
-  using Value = PDH_HQUERY;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { ClosePdhQuery(h); }
-};
-// Memory the shell hands out, item ID lists included.
-struct CoTaskMemTraits {
-  using Value = void*;
-  static Value None() { return nullptr; }
-  static void Close(Value p) { CoTaskMemFree(p); }
-};
 
-using UniqueHandle = Unique<HandleTraits>;
-using UniqueMutex = Unique<HandleTraits>;
+using UniqueHandle = Unique<ClosedBy<HANDLE, CloseHandle>>;
+using UniqueMutex = UniqueHandle;
 using UniqueFile = Unique<FileTraits>;
 using UniqueGdiObject = Unique<GdiTraits<HGDIOBJ>>;
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
@@ -152,15 +100,18 @@ using UniqueBrush = Unique<GdiTraits<HBRUSH>>;
 using UniquePen = Unique<GdiTraits<HPEN>>;
 using UniqueFont = Unique<GdiTraits<HFONT>>;
 using UniqueRegion = Unique<GdiTraits<HRGN>>;
-using UniqueCreatedDc = Unique<CreatedDcTraits>;
-using UniqueIcon = Unique<IconTraits>;
-using UniqueCursor = Unique<CursorTraits>;
-using UniqueMenu = Unique<MenuTraits>;
-using UniqueWindow = Unique<WindowTraits>;
-using UniqueGlobal = Unique<GlobalTraits>;
-using UniqueModule = Unique<ModuleTraits>;
-using UniquePdhQuery = Unique<PdhQueryTraits>;
-using UniqueCoTaskMem = Unique<CoTaskMemTraits>;
+// A DC made with CreateCompatibleDC or CreateDC.
+using UniqueCreatedDc = Unique<ClosedBy<HDC, DeleteDC, true>>;
+using UniqueIcon = Unique<ClosedBy<HICON, DestroyIcon>>;
+// Only for cursors we made or loaded without LR_SHARED.
+using UniqueCursor = Unique<ClosedBy<HCURSOR, DestroyCursor>>;
+using UniqueMenu = Unique<ClosedBy<HMENU, DestroyMenu>>;
+using UniqueWindow = Unique<ClosedBy<HWND, DestroyWindow>>;
+using UniqueGlobal = Unique<ClosedBy<HGLOBAL, GlobalFree>>;
+using UniqueModule = Unique<ClosedBy<HMODULE, FreeLibrary>>;
+using UniquePdhQuery = Unique<ClosedBy<PDH_HQUERY, ClosePdhQuery>>;
+// Memory the shell hands out, item ID lists included.
+using UniqueCoTaskMem = Unique<ClosedBy<void*, CoTaskMemFree>>;
 
 // A DC got with GetDC: it goes back with ReleaseDC and its window.
 class WindowDc {
