@@ -60,28 +60,8 @@ ui::FormWindow Window() {
 
 // A picture file: `pixels` left to right in one row, as a 24-bit BMP.
 std::string WriteBmp(const std::vector<COLORREF>& pixels) {
-  const int width = static_cast<int>(pixels.size());
-  const int row = (width * 3 + 3) / 4 * 4;
-  std::vector<std::uint8_t> file(54 + row, 0);
-  auto put32 = [&file](std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-  };
-  file[0] = 'B', file[1] = 'M';
-  put32(2, static_cast<std::uint32_t>(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<std::uint32_t>(width));
-  put32(22, 1);
-  file[26] = 1, file[28] = 24;
-  for (int x = 0; x < width; ++x) {
-    file[54 + x * 3] = GetBValue(pixels[x]);
-    file[54 + x * 3 + 1] = GetGValue(pixels[x]);
-    file[54 + x * 3 + 2] = GetRValue(pixels[x]);
-  }
-  const auto path = std::filesystem::temp_directory_path() / "kelvara-host-picture.bmp";
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  return Narrow(path.wstring());
+  return testing::WriteBmp("kelvara-host-picture.bmp", static_cast<int>(pixels.size()), 1,
+                           [&pixels](int x, int) { return pixels[static_cast<std::size_t>(x)]; });
 }
 
 class FormPainterTest : public ::testing::Test {

@@ -18,42 +18,13 @@ namespace kelvara::win32::host {
 namespace {
 
 using testing::Canvas;
+using testing::WriteBmp;
 using ui::Control;
 using ui::ControlKind;
 
 constexpr COLORREF kKey = RGB(182, 192, 192);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-// A 24-bit BMP file of `width` x `height` whose pixel at (x, y) is `colour`.
-std::string WriteBmp(const char* name, int width, int height,
-                     const std::function<COLORREF(int, int)>& colour) {
-  const int row = (width * 3 + 3) / 4 * 4;
-  std::vector<std::uint8_t> file(54 + static_cast<std::size_t>(row * height), 0);
-  auto put32 = [&file](std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-  };
-  file[0] = 'B', file[1] = 'M';
-  put32(2, static_cast<std::uint32_t>(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<std::uint32_t>(width));
-  put32(22, static_cast<std::uint32_t>(height));
-  file[26] = 1, file[28] = 24;
-  for (int y = 0; y < height; ++y) {
-    std::uint8_t* line = file.data() + 54 + static_cast<std::size_t>((height - 1 - y) * row);
-    for (int x = 0; x < width; ++x) {
-      const COLORREF c = colour(x, y);
-      line[x * 3] = GetBValue(c);
-      line[x * 3 + 1] = GetGValue(c);
-      line[x * 3 + 2] = GetRValue(c);
-    }
-  }
-  const auto path = std::filesystem::temp_directory_path() / name;
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  return Narrow(path.wstring());
-}
 
 Control PictureControl(const char* name, ui::Rect rect, ui::PictureId id, bool stretch) {
   Control c;
