@@ -3,6 +3,7 @@
 #include <string>
 
 #include "main_window/appearance_parts.h"
+#include "main_window/figures.h"
 #include "main_window/main_window.h"
 #include "main_window/main_window_design.h"
 #include "main_window/window_place.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kRefreshInterval = 500;  // milliseconds
 constexpr double kBytesPerUserMegabyte = 1047500;
-constexpr double kReleaseFactor = 0.007465446;
 // The key sits just off the time's colour, below it where it can, so only the
 // background vanishes.
 constexpr ui::Colour kKeyOffset = 10;

@@ -1,5 +1,6 @@
 #include "main_window/main_window_design.h"
 
+#include "main_window/figures.h"
 #include "main_window/main_window.h"
 
 #include <string>
@@ -61,9 +62,9 @@ const Font kAmountFont = Gothic(8.25f, false);
 void AddAnalogClock(std::vector<Control>& out) {
   out.push_back(Picture("ClockBk", {840, 30, 1125, 1125}, "clock_face", true, true));
   out.push_back(Picture("ClockImage", {840, 30, 1125, 1125}, "", true, true));
-  out.push_back(Line("LineH", 1395, 315, 595, Rgb(105, 105, 105), 3));
-  out.push_back(Line("LineM", 1395, 240, 600, Rgb(143, 143, 143), 2));
-  out.push_back(Line("LineS", 1395, 255, 595, Rgb(238, 72, 101), 1));
+  out.push_back(Line("LineH", 1395, 315, 595, kHourHandColour, 3));
+  out.push_back(Line("LineM", 1395, 240, 600, kMinuteHandColour, 2));
+  out.push_back(Line("LineS", 1395, 255, 595, kSecondHandColour, 1));
 }
 
 // The moon: thirty stacked phase pictures, at most one shown, the age above them.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "main_window/figures.h"
 #include "main_window/main_window.h"
 #include "main_window/main_window_design.h"
 #include "main_window/refresh_steps.h"
@@ -19,7 +20,6 @@ namespace {
 
 using display::TickControl;
 
-constexpr double kBytesPerMegabyte = 1024000;  // the program's own megabyte
 constexpr double kHundredPercent = 100;
 
 // A whole number as plain decimal text, written without a heap allocation.
@@ -39,8 +39,8 @@ std::optional<double> UsePercent(std::uint64_t available, std::uint64_t total) {
 }
 
 // Used megabytes of the memory status: (total − available) ÷ 1024000. The
-// difference is taken signed, as the original did, but on 64-bit counts: no
-// overflow, so no failure.
+// difference is taken signed, so more available than in all reads negative,
+// and on 64-bit counts: no overflow, so no failure.
 double UsedMegabytes(std::uint64_t total, std::uint64_t available) {
   return (static_cast<double>(total) - static_cast<double>(available)) / kBytesPerMegabyte;
 }

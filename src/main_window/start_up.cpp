@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "main_window/figures.h"
 #include "main_window/main_window.h"
 #include "main_window/main_window_design.h"
 #include "text/cp932.h"
@@ -12,8 +13,6 @@ namespace {
 
 constexpr float kStartWidth = 3630;
 constexpr float kStartHeight = 3675;
-constexpr double kBytesPerMegabyte = 1024000;  // the program's own megabyte
-constexpr double kReleaseFactor = 0.007465446;
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "main_window/figures.h"
 #include "program/window_names.h"
 #include "text/number_text.h"
 #include "ui/controls.h"
@@ -13,8 +14,6 @@ namespace {
 
 constexpr int kSteps = 10;
 constexpr int kRestoreInterval = 1000;
-// The release size per byte of physical memory, as the main window computes it.
-constexpr double kReleaseFactor = 0.007465446;
 constexpr std::uint64_t kElementBytes = 4;
 
 ui::FormWindow Frame() {

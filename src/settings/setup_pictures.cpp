@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "main_window/figures.h"
 #include "main_window/main_window.h"
 #include "program/window_names.h"
 #include "settings/settings_dialog.h"
@@ -22,11 +23,6 @@ constexpr const char* kPictureFilter =
     "GIFイメージ (*.GIF)|*GIF|"
     "すべてのピクチャファイル (*.*)|*.*|";
 constexpr int kAllPicturesEntry = 5;
-
-// The hands of the built-in clock.
-constexpr ui::Colour kHourHandColour = 6908265;
-constexpr ui::Colour kMinuteHandColour = 9408399;
-constexpr ui::Colour kSecondHandColour = 6637806;
 
 // The bytes the store record keeps of a field.
 std::size_t StoreWidth(std::string_view field) {
