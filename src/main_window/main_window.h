@@ -20,10 +20,6 @@ inline constexpr float kBarFullWidth = 2595;  // 100 %
 // the user typed in (`RTUl`, `PFUl`) with a counter.
 enum class FigureSource { kSystem, kUser };
 
-// Thrown by a guarded refresh step that cannot complete; the step is skipped
-// and what it would have written keeps its value.
-struct StepFailure {};
-
 // The main window `frmDTMn`: its form, its hidden fields and every handler of
 // the monitor window, as portable behaviour over the platform interfaces.
 // Handlers keep their design names; their bodies live in files by concern

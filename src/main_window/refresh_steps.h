@@ -11,8 +11,8 @@ namespace kelvara::display {
 // Helpers of the guarded refresh steps. A step that cannot complete
 // is skipped; these say when. None is undefined for any double.
 
-// The value, or none when it is not a finite number (an overflow of the
-// original's arithmetic, or a counter that yields no number).
+// The value, or none when it is not a finite number (an overflow of a
+// figure's arithmetic, or a counter that yields no number).
 inline std::optional<double> Finite(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   return value;
