@@ -7,16 +7,13 @@
 #include <system_error>
 #include <thread>
 
+#include "store/store_path.h"
 #include "store/user_data_store.h"
 
 namespace kelvara {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path PathOf(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 StoreStatus Failure(std::string reason) { return StoreStatus{false, std::move(reason)}; }
 
@@ -80,7 +77,7 @@ StoreStatus CreateStoreFile(const std::string& path) {
   const fs::path folder = file.parent_path();
   if (!folder.empty() && !fs::is_directory(folder, ec)) {
     if (fs::exists(folder, ec)) return Failure("フォルダと同じ名前のファイルがあります");
-    if (!fs::create_directories(folder, ec) || ec) return Failure("フォルダを作成できません");
+    if (!MakeFolder(folder)) return Failure("フォルダを作成できません");
   }
   if (fs::exists(file, ec)) {
     return fs::is_regular_file(file, ec) ? StoreStatus{} : Failure("ファイルではありません");

@@ -3,16 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "store/store_path.h"
+
 namespace kelvara::platform {
-namespace {
 
 namespace fs = std::filesystem;
-
-fs::path PathOf(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-}  // namespace
 
 bool PortableStoreFiles::Exists(const std::string& path) {
   std::error_code ec;
@@ -20,8 +15,7 @@ bool PortableStoreFiles::Exists(const std::string& path) {
 }
 
 StoreStatus PortableStoreFiles::CreateFolder(const std::string& path) {
-  std::error_code ec;
-  if (fs::create_directory(PathOf(path), ec) || fs::is_directory(PathOf(path), ec)) return {};
+  if (MakeFolder(PathOf(path))) return {};
   return {false, "フォルダを作成できません"};
 }
 
