@@ -56,6 +56,12 @@ class TickRows {
   void SetCaption(TickControl which, std::string_view text) {
     form_.SetCaption((*this)[which], text);
   }
+  // Writes a figure as its caption rounds it, when there is one, and returns
+  // what the caption then reads: the bars follow the rounded captions.
+  double SetFigure(TickControl caption, std::optional<double> value, const char* format) {
+    if (value) SetCaption(caption, FormatDigits(*value, format));
+    return Leading(caption);
+  }
   void SetWhole(TickControl which, int value) { kelvara::SetWhole(form_, (*this)[which], value); }
   void SetBar(TickControl bar, TickControl picture, double width) {
     display::SetBarWidth(form_, (*this)[bar], (*this)[picture], width);
@@ -154,9 +160,9 @@ constexpr UserTotalRow kUserPageFileRow{TickControl::lblPTime, TickControl::PFUl
 // "##.#" text, the bar from that text and the percentage caption. Returns the
 // share's text, empty when it could not be computed.
 std::string WriteUserTotalRow(TickRows& rows, const UserTotalRow& row, std::optional<double> used) {
-  if (used) rows.SetCaption(row.used, FormatDigits(*used, "#####"));
+  const double used_figure = rows.SetFigure(row.used, used, "#####");
   std::string percent_text;
-  if (const auto share = display::Quotient(rows.Leading(row.used), rows.Leading(row.total))) {
+  if (const auto share = display::Quotient(used_figure, rows.Leading(row.total))) {
     if (const auto percent = display::Finite(*share * 100)) {
       percent_text = FormatDigits(*percent, "##.#");
     }
@@ -207,12 +213,12 @@ void WriteCounterRows(TickRows& rows, const platform::CounterSnapshot& counters)
   WritePercentCaption(rows, TickControl::lblCPer, processor, "#");
   WritePercentCaption(rows, TickControl::lblDPer, disk_time, "###");
 
-  if (disk_time) rows.SetCaption(TickControl::lblD, FormatDigits(*disk_time, "###"));
-  if (processor) rows.SetCaption(TickControl::lblC, FormatDigits(*processor, "#"));
-  if (free_space) rows.SetCaption(TickControl::lblDs, FormatDigits(*free_space, "#.#"));
+  const double d = rows.SetFigure(TickControl::lblD, disk_time, "###");
+  const double c = rows.SetFigure(TickControl::lblC, processor, "#");
+  const double s = rows.SetFigure(TickControl::lblDs, free_space, "#.#");
 
   // The CPU bar has no upper clamp.
-  if (const double c = rows.Leading(TickControl::lblC); c < 0) {
+  if (c < 0) {
     rows.SetBar(TickControl::PrscrTime, TickControl::CpuI, 0);
     rows.SetCaption(TickControl::lblCPer, "0%");
   } else {
@@ -220,7 +226,7 @@ void WriteCounterRows(TickRows& rows, const platform::CounterSnapshot& counters)
   }
 
   // The disk-busy bar stops at 100 %; lblD keeps the raw text.
-  if (const double d = rows.Leading(TickControl::lblD); d < 0) {
+  if (d < 0) {
     rows.SetBar(TickControl::DiskTime, TickControl::DscI, 0);
     rows.SetCaption(TickControl::lblDPer, "0%");
   } else if (d > 100) {
@@ -231,7 +237,6 @@ void WriteCounterRows(TickRows& rows, const platform::CounterSnapshot& counters)
   }
 
   // Free space below 15 % shows empty and "0%".
-  const double s = rows.Leading(TickControl::lblDs);
   rows.SetBarPercent(TickControl::DSpce, TickControl::DspI, s);
   rows.SetCaption(TickControl::lblDSPer, rows.Caption(TickControl::lblDs) + "%");
   if (s < 15) {
