@@ -61,6 +61,8 @@ class SettingsDialog final : public ui::Window {
  private:
   // One colour item: its key, buttons, swatch and field; the hands also
   // colour their line, and two items carry the transparent colour along.
+  // The per-item mode's items come in the order the dialog loads and saves
+  // them.
   struct ColourItem {
     const char* key;
     ui::Control& set;
@@ -69,6 +71,7 @@ class SettingsDialog final : public ui::Window {
     ui::Control* field;  // none: the swatch itself holds the colour
     ui::Control* hand;
     bool moves_transparency;
+    bool per_item = false;  // coloured in the per-item mode, not by "all"
   };
   // One picture group: its key, buttons, preview and field. The clock face
   // comes first, then the meters in the order the load and the same-for-all

@@ -1,6 +1,5 @@
 // The colour items, the transparent colour that follows two of them, and the
 // two colour modes.
-#include <utility>
 
 #include "program/window_names.h"
 #include "settings/settings_design.h"
@@ -77,14 +76,9 @@ void SettingsDialog::ClearColourMode(bool all_items) {
     clear(c_.AllClor, c_.Text2);
     return;
   }
-  // The page-file colour is left as it is in either mode.
-  for (auto [field, swatch] : {std::pair{&c_.DATEClor, &c_.Text1},
-                               {&c_.TimeClor, &c_.Text7},
-                               {&c_.CClor, &c_.Text3},
-                               {&c_.RClor, &c_.Text4},
-                               {&c_.DClor, &c_.Text5},
-                               {&c_.DSClor, &c_.Text6}}) {
-    clear(*field, *swatch);
+  for (const ColourItem& item : colours_) {
+    // The page-file colour is left as it is in either mode.
+    if (item.per_item && item.field != &c_.PClor) clear(*item.field, item.swatch);
   }
 }
 

@@ -76,20 +76,12 @@ void SettingsDialog::LoadSamples() {
     form_.SetChecked(c_.Check1, true);
     PaintIfSet(c_.Text2, c_.AllClor);
   }
-  if (!c_.DATEClor.caption.empty()) {
-    form_.SetChecked(c_.Check2, true);
-    PaintIfSet(c_.Text1, c_.DATEClor);
-  }
-  PaintIfSet(c_.Text7, c_.TimeClor);
-  PaintIfSet(c_.Text3, c_.CClor);
-  PaintIfSet(c_.Text4, c_.RClor);
-  PaintIfSet(c_.Text5, c_.DClor);
-  PaintIfSet(c_.Text6, c_.DSClor);
-  PaintIfSet(c_.Text8, c_.PClor);
-  bool any_colour = false;
-  for (const ui::Control* field : {&c_.AllClor, &c_.DATEClor, &c_.TimeClor, &c_.CClor, &c_.RClor,
-                                   &c_.PClor, &c_.DClor, &c_.DSClor}) {
-    any_colour = any_colour || !field->caption.empty();
+  if (!c_.DATEClor.caption.empty()) form_.SetChecked(c_.Check2, true);
+  bool any_colour = !c_.AllClor.caption.empty();
+  for (const ColourItem& item : colours_) {
+    if (!item.per_item) continue;
+    PaintIfSet(item.swatch, *item.field);
+    any_colour = any_colour || !item.field->caption.empty();
   }
   if (!any_colour) form_.SetChecked(c_.Check1, true);
 

@@ -102,14 +102,10 @@ void SettingsDialog::FillUnsetColours() {
     main_.SetText("AllClor", ColourText(c_.Text2.back));
   }
   if (!c_.Check2.checked) return;
-  for (auto [field, swatch] : {std::pair{&c_.DATEClor, &c_.Text1},
-                               {&c_.TimeClor, &c_.Text7},
-                               {&c_.CClor, &c_.Text3},
-                               {&c_.RClor, &c_.Text4},
-                               {&c_.DClor, &c_.Text5},
-                               {&c_.DSClor, &c_.Text6},
-                               {&c_.PClor, &c_.Text8}}) {
-    if (field->caption.empty()) main_.SetText(field->name, ColourText(swatch->back));
+  for (const ColourItem& item : colours_) {
+    if (item.per_item && item.field->caption.empty()) {
+      main_.SetText(item.field->name, ColourText(item.swatch.back));
+    }
   }
 }
 
