@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "main_window/picture_slot.h"
 #include "platform/pictures.h"
 #include "text/colour_text.h"
 #include "ui/form.h"
@@ -31,12 +32,6 @@ void ApplyColourToAll(ui::Form& form, std::string_view text);
 void ApplyOrRecordColour(MainWindow& window, std::string_view field, std::string_view control);
 
 // --- Pictures --------------------------------------------------------------
-
-// Loads `path` into the picture control, releasing the one it held. False,
-// with the control untouched, when the file cannot be read.
-bool LoadPictureInto(ui::Form& form, platform::Pictures& pictures, ui::Control& control,
-                     std::string_view path);
-void ClearPicture(ui::Form& form, platform::Pictures& pictures, ui::Control& control);
 
 // Each row's picture twin takes its file, or the plain bar shows.
 void ApplyBarPictures(MainWindow& window, platform::Pictures& pictures);

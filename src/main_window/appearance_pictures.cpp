@@ -23,24 +23,6 @@ constexpr std::array<BarRow, 5> kBarRows = {{
 
 }  // namespace
 
-bool LoadPictureInto(ui::Form& form, platform::Pictures& pictures, ui::Control& control,
-                     std::string_view path) {
-  const platform::LoadedPicture loaded = pictures.Load(path);
-  if (loaded.id == 0) return false;
-  const ui::PictureId previous = control.picture;
-  form.SetPicture(control, loaded.id);
-  // Released only once nothing shows it any more.
-  if (previous != 0 && previous != loaded.id) pictures.Release(previous);
-  return true;
-}
-
-void ClearPicture(ui::Form& form, platform::Pictures& pictures, ui::Control& control) {
-  const ui::PictureId previous = control.picture;
-  if (previous == 0) return;
-  form.SetPicture(control, 0);
-  pictures.Release(previous);
-}
-
 void ApplyBarPictures(MainWindow& window, platform::Pictures& pictures) {
   ui::Form& form = window.form();
   for (const BarRow& row : kBarRows) {

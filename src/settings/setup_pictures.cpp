@@ -7,6 +7,7 @@
 
 #include "main_window/figures.h"
 #include "main_window/main_window.h"
+#include "main_window/picture_slot.h"
 #include "program/window_names.h"
 #include "settings/settings_dialog.h"
 #include "settings/setup_values.h"
@@ -54,19 +55,11 @@ bool SettingsDialog::PathFitsStore(std::span<const PictureGroup> groups, const s
 }
 
 bool SettingsDialog::LoadPicture(ui::Control& preview, std::string_view path) {
-  const platform::LoadedPicture loaded = platform_.pictures.Load(path);
-  if (loaded.id == 0) return false;
-  const ui::PictureId previous = preview.picture;
-  form_.SetPicture(preview, loaded.id);
-  if (previous != 0 && previous != loaded.id) platform_.pictures.Release(previous);
-  return true;
+  return LoadPictureInto(form_, platform_.pictures, preview, path);
 }
 
 void SettingsDialog::ClearPicture(ui::Control& preview) {
-  const ui::PictureId previous = preview.picture;
-  if (previous == 0) return;
-  form_.SetPicture(preview, 0);
-  platform_.pictures.Release(previous);
+  kelvara::ClearPicture(form_, platform_.pictures, preview);
 }
 
 void SettingsDialog::ClearPictureGroup(const PictureGroup& group) {
@@ -93,10 +86,7 @@ bool SettingsDialog::ShowPictures(std::span<const PictureGroup> groups, const st
     loaded[i] = picture.id;
   }
   for (std::size_t i = 0; i < groups.size(); ++i) {
-    ui::Control& preview = groups[i].preview;
-    const ui::PictureId previous = preview.picture;
-    form_.SetPicture(preview, loaded[i]);
-    if (previous != 0 && previous != loaded[i]) platform_.pictures.Release(previous);
+    SwapPicture(form_, platform_.pictures, groups[i].preview, loaded[i]);
     Set(groups[i].field, path);
   }
   return true;
