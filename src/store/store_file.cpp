@@ -77,7 +77,7 @@ StoreStatus CreateStoreFile(const std::string& path) {
   const fs::path folder = file.parent_path();
   if (!folder.empty() && !fs::is_directory(folder, ec)) {
     if (fs::exists(folder, ec)) return Failure("フォルダと同じ名前のファイルがあります");
-    if (!MakeFolder(folder)) return Failure("フォルダを作成できません");
+    if (!MakeFolder(folder, true)) return Failure("フォルダを作成できません");
   }
   if (fs::exists(file, ec)) {
     return fs::is_regular_file(file, ec) ? StoreStatus{} : Failure("ファイルではありません");

@@ -15,7 +15,7 @@ bool PortableStoreFiles::Exists(const std::string& path) {
 }
 
 StoreStatus PortableStoreFiles::CreateFolder(const std::string& path) {
-  if (MakeFolder(PathOf(path))) return {};
+  if (MakeFolder(PathOf(path), false)) return {};
   return {false, "フォルダを作成できません"};
 }
 

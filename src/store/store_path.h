@@ -12,11 +12,13 @@ inline std::filesystem::path PathOf(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-// Creates a folder and the folders it lies in; true when it is a folder
-// afterwards, also when it was one already.
-inline bool MakeFolder(const std::filesystem::path& folder) {
+// Creates a folder, with the folders it lies in when `parents`; true when it
+// is a folder afterwards, also when it was one already.
+inline bool MakeFolder(const std::filesystem::path& folder, bool parents) {
   std::error_code ec;
-  if (std::filesystem::create_directories(folder, ec) && !ec) return true;
+  const bool made = parents ? std::filesystem::create_directories(folder, ec)
+                            : std::filesystem::create_directory(folder, ec);
+  if (made && !ec) return true;
   return std::filesystem::is_directory(folder, ec);
 }
 
