@@ -58,13 +58,10 @@ void CentreOnMonitor(ui::Form& form, const MonitorArea& monitor) {
   const ui::FormWindow& w = form.window();
   const ScreenArea& whole = monitor.whole;
   const ScreenArea& work = monitor.work;
-  const auto centred = [](float start, float length, float outer) {
-    return static_cast<float>(double{start} + double{length} / 2 - double{outer} / 2);
-  };
-  form.SetWindowTop(ui::Within(centred(whole.top, whole.height, w.OuterHeight()), w.OuterHeight(),
-                               work.top, work.height));
-  form.SetWindowLeft(ui::Within(centred(whole.left, whole.width, w.OuterWidth()), w.OuterWidth(),
-                                work.left, work.width));
+  form.SetWindowTop(ui::Within(ui::Centred(whole.top, whole.height, w.OuterHeight()),
+                               w.OuterHeight(), work.top, work.height));
+  form.SetWindowLeft(ui::Within(ui::Centred(whole.left, whole.width, w.OuterWidth()),
+                                w.OuterWidth(), work.left, work.width));
 }
 
 }  // namespace kelvara::platform

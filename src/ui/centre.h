@@ -9,6 +9,10 @@ namespace kelvara::ui {
 // left, in twips.
 void CentreOnScreen(Form& form, float screen_width, float screen_height);
 
+// Where a window of that outer size starts along one axis to sit in the
+// middle of [start, start + length].
+float Centred(float start, float length, float outer);
+
 // A place along one axis inside [start, start + length] as far as the size
 // allows; a window larger than that keeps its near edge on it.
 float Within(float position, float size, float start, float length);

@@ -63,39 +63,53 @@ class PictureScalingTest : public ::testing::Test {
   FormPainter painter_{gdi_, pictures_};
 };
 
-TEST_F(PictureScalingTest, A48PixelPictureFillsIts72PixelCellAt144) {
-  // A launcher cell: 1080 twips, 72 pixels at 144 dpi.
-  ui::Form form("f", Window(), {PictureControl("icon", {0, 0, 1080, 1080}, Halves(), false)});
-  Paint(form, 144);
-  EXPECT_EQ(canvas_.CountOther(kKey, RECT{0, 0, 72, 72}, false), 0);
-  // Columns blend smoothly across the seam, each row alike.
-  const struct {
+TEST_F(PictureScalingTest, A48PixelPictureFillsItsCellAtEachDpiCopiedOnlyWhenScaled) {
+  struct Column {
     int x;
     COLORREF colour;
-  } columns[] = {{0, kRed},   {34, kRed}, {35, RGB(212, 0, 43)}, {36, RGB(43, 0, 212)},
-                 {37, kBlue}, {71, kBlue}};
-  for (const auto& column : columns) {
-    for (const int y : {0, 35, 71}) {
-      EXPECT_EQ(canvas_.At(column.x, y), column.colour) << column.x << ", " << y;
+  };
+  // A launcher cell: 1080 twips, 48 pixels at 96 dpi, 72 at 144.
+  const struct {
+    int dpi, cell;
+    int blend_from, blue_from;  // red before the first, blue from the second
+    std::vector<Column> columns;
+    std::size_t copies;
+  } rows[] = {
+      {96, 48, 24, 24, {{0, kRed}, {23, kRed}, {24, kBlue}, {47, kBlue}}, 0},
+      // Columns blend smoothly across the seam, each row alike.
+      {144,
+       72,
+       35,
+       37,
+       {{0, kRed},
+        {34, kRed},
+        {35, RGB(212, 0, 43)},
+        {36, RGB(43, 0, 212)},
+        {37, kBlue},
+        {71, kBlue}},
+       1},
+  };
+  for (const auto& row : rows) {
+    canvas_.Fill(kKey);
+    painter_.DropScaled();
+    ui::Form form("f", Window(), {PictureControl("icon", {0, 0, 1080, 1080}, Halves(), false)});
+    Paint(form, row.dpi);
+    EXPECT_EQ(canvas_.CountOther(kKey, RECT{0, 0, row.cell, row.cell}, false), 0) << row.dpi;
+    for (const Column& column : row.columns) {
+      for (const int y : {0, row.cell / 2 - 1, row.cell - 1}) {
+        EXPECT_EQ(canvas_.At(column.x, y), column.colour)
+            << row.dpi << ": " << column.x << ", " << y;
+      }
     }
-  }
-  for (int y = 0; y < 72; ++y) {
-    for (int x = 0; x < 72; ++x) {
-      if (x == 35 || x == 36) continue;
-      ASSERT_EQ(canvas_.At(x, y), x < 35 ? kRed : kBlue) << x << ", " << y;
+    for (int y = 0; y < row.cell; ++y) {
+      for (int x = 0; x < row.cell; ++x) {
+        if (x >= row.blend_from && x < row.blue_from) continue;
+        ASSERT_EQ(canvas_.At(x, y), x < row.blend_from ? kRed : kBlue)
+            << row.dpi << ": " << x << ", " << y;
+      }
     }
+    EXPECT_EQ(painter_.scaled_count(), row.copies) << row.dpi;
   }
-  EXPECT_EQ(painter_.scaled_count(), 1u);
-}
-
-TEST_F(PictureScalingTest, At96APictureIsDrawnAtItsOwnPixelsWithoutACopy) {
-  ui::Form form("f", Window(), {PictureControl("icon", {0, 0, 1080, 1080}, Halves(), false)});
-  Paint(form, 96);
-  EXPECT_EQ(canvas_.At(23, 10), kRed);
-  EXPECT_EQ(canvas_.At(24, 10), kBlue);
-  EXPECT_EQ(canvas_.At(47, 47), kBlue);
-  EXPECT_EQ(canvas_.CountOther(kKey, RECT{0, 0, 48, 48}, false), 0);
-  EXPECT_EQ(painter_.scaled_count(), 0u);
 }
 
 TEST_F(PictureScalingTest, AStretchedPictureBlendsToo) {

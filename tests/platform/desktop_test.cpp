@@ -29,6 +29,23 @@ struct PixelPlace {
   bool operator==(const PixelPlace&) const = default;
 };
 
+TEST(Desktop, TheScreenIsThePrimaryMonitorInTwipsAtItsDpi) {
+  const struct {
+    int width, height, dpi;
+    float twips_width, twips_height;
+  } rows[] = {
+      {1024, 768, 96, 15360, 11520},   {1920, 1080, 120, 23040, 12960},
+      {3840, 2160, 192, 28800, 16200}, {1366, 768, 144, 13660, 7680},
+      {800, 600, 0, 12000, 9000},  // no DPI reported: the classic 96
+  };
+  for (const auto& row : rows) {
+    const MonitorPixels m{0, 0, row.width, row.height, 0, 0, row.width, row.height, row.dpi, true};
+    const platform::ScreenSize size = Desktop({m}).Screen();
+    EXPECT_FLOAT_EQ(size.width, row.twips_width) << row.dpi;
+    EXPECT_FLOAT_EQ(size.height, row.twips_height) << row.dpi;
+  }
+}
+
 TEST(Desktop, TheMainWindowsPlaceInPixelsWhateverEachMonitorsDpi) {
   const struct {
     const char* why;

@@ -101,25 +101,6 @@ TEST(Win32SystemInfo, MemoryTotalsArePresentAndConsistent) {
   EXPECT_LE(memory->available_page_file, memory->total_page_file);
 }
 
-struct TwipsRow {
-  int width, height;
-  unsigned dpi;
-  float twips_width, twips_height;
-};
-
-TEST(Win32SystemInfo, ScreenTwipsFromPixelsAndDpi) {
-  const TwipsRow rows[] = {
-      {1024, 768, 96, 15360, 11520},   {1920, 1080, 120, 23040, 12960},
-      {3840, 2160, 192, 28800, 16200}, {1366, 768, 144, 13660, 7680},
-      {800, 600, 0, 12000, 9000},  // no DPI reported: the classic 96
-  };
-  for (const TwipsRow& row : rows) {
-    const platform::ScreenSize size = ScreenTwips(row.width, row.height, row.dpi);
-    EXPECT_FLOAT_EQ(size.width, row.twips_width);
-    EXPECT_FLOAT_EQ(size.height, row.twips_height);
-  }
-}
-
 TEST(Win32SystemInfo, ScreenIsThePrimaryMonitorInTwips) {
   const platform::ScreenSize size = Win32SystemInfo().Screen();
   HDC screen = GetDC(nullptr);

@@ -36,23 +36,16 @@ Decoded ToDib(IWICImagingFactory* factory, IWICBitmapSource* source) {
     out.result = E_OUTOFMEMORY;
     return out;
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC writes rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || bits == nullptr) {
+  // Top-down, as WIC writes rows.
+  NewDib dib = MakeTopDownDib(static_cast<int>(width), static_cast<int>(height));
+  if (!dib.bitmap) {
     out.result = E_OUTOFMEMORY;
     return out;
   }
   const UINT stride = width * 4;
-  out.result = converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits));
+  out.result = converter->CopyPixels(nullptr, stride, stride * height, dib.pixels);
   if (FAILED(out.result)) return out;
-  out.bitmap = std::move(bitmap);
+  out.bitmap = std::move(dib.bitmap);
   out.size = PictureSize{static_cast<int>(width), static_cast<int>(height)};
   return out;
 }
@@ -212,17 +205,9 @@ UniqueBitmap DibFromPacked(const std::uint8_t* dib, std::size_t size) {
   const std::size_t stride = (columns * bytes_per_pixel + 3) & ~std::size_t{3};
   if ((size - header) / stride < rows) return {};
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -static_cast<LONG>(rows);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* out_bits = nullptr;
-  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &out_bits, nullptr, 0));
-  if (!bitmap || out_bits == nullptr) return {};
-  auto* out = static_cast<std::uint8_t*>(out_bits);
+  NewDib made = MakeTopDownDib(width, static_cast<int>(rows));
+  if (!made.bitmap) return {};
+  std::uint8_t* out = made.pixels;
   const std::uint8_t* pixels = dib + header;
   for (std::size_t y = 0; y < rows; ++y) {
     // A positive height stores the bottom row first.
@@ -235,7 +220,21 @@ UniqueBitmap DibFromPacked(const std::uint8_t* dib, std::size_t size) {
       to[3] = 255;
     }
   }
-  return bitmap;
+  return std::move(made.bitmap);
+}
+
+NewDib MakeTopDownDib(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || bits == nullptr) return {};
+  return {std::move(bitmap), static_cast<std::uint8_t*>(bits)};
 }
 
 PictureSize BitmapSize(HBITMAP bitmap) {

@@ -25,6 +25,14 @@ struct PictureSize {
 // The width and height of any bitmap; zero for none.
 PictureSize BitmapSize(HBITMAP bitmap);
 
+// A new top-down 32-bit DIB section of that size and its pixels (BGRA, rows
+// of width * 4 bytes); null, with no pixels, when it cannot be made.
+struct NewDib {
+  UniqueBitmap bitmap;
+  std::uint8_t* pixels = nullptr;
+};
+[[nodiscard]] NewDib MakeTopDownDib(int width, int height);
+
 // A packed DIB (a bitmap resource) of 24 or 32 bits a pixel, uncompressed, as
 // a top-down 32-bit DIB section with every pixel opaque, the way the decoder
 // reads such bitmaps; null for any other kind or for data that is too short.

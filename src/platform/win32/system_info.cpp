@@ -24,12 +24,6 @@ Function Find(const wchar_t* module, const char* name) {
 
 }  // namespace
 
-platform::ScreenSize ScreenTwips(int width_pixels, int height_pixels, unsigned dpi) {
-  if (dpi == 0) dpi = 96;
-  return platform::ScreenSize{static_cast<float>(width_pixels * 1440.0 / dpi),
-                              static_cast<float>(height_pixels * 1440.0 / dpi)};
-}
-
 Win32SystemInfo::Win32SystemInfo(std::wstring instance_name)
     : instance_name_(std::move(instance_name)) {}
 

@@ -12,9 +12,6 @@ namespace kelvara::win32 {
 // The session-wide name of kelvara's single-instance mark.
 inline constexpr wchar_t kInstanceMutexName[] = L"Local\\kelvara.SingleInstance";
 
-// Screen size in twips from pixels and dots per inch (1440 twips an inch).
-platform::ScreenSize ScreenTwips(int width_pixels, int height_pixels, unsigned dpi);
-
 class Win32SystemInfo final : public platform::SystemInfo {
  public:
   // `instance_name` is the mutex that marks a running copy; tests pass their own.

@@ -32,21 +32,11 @@ UniqueBitmap Scaled(HBITMAP source, PictureSize size) {
   }
   const platform::PixelsView from = PixelsOf(source);
   if (from.data == nullptr) return {};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size.width;
-  info.bmiHeader.biHeight = -size.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  UniqueBitmap copy(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!copy || bits == nullptr) return {};
+  NewDib copy = MakeTopDownDib(size.width, size.height);
+  if (!copy.bitmap) return {};
   GdiFlush();  // the source's pixels as GDI last left them
-  if (!platform::Resample(from, {static_cast<std::uint8_t*>(bits), size.width, size.height})) {
-    return {};
-  }
-  return copy;
+  if (!platform::Resample(from, {copy.pixels, size.width, size.height})) return {};
+  return std::move(copy.bitmap);
 }
 
 }  // namespace
