@@ -7,6 +7,7 @@
 
 #include "main_window/main_window.h"
 #include "main_window/window_place.h"
+#include "text/number_text.h"
 
 namespace kelvara {
 namespace {
