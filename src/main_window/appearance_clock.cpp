@@ -1,10 +1,13 @@
 // The clock and date block: fonts, digital or analog layout, face and hands.
+#include "main_window/appearance_clock.h"
+
 #include <array>
 #include <string>
 
-#include "main_window/appearance_parts.h"
+#include "main_window/appearance_colours.h"
 #include "main_window/main_window.h"
 #include "main_window/main_window_design.h"
+#include "main_window/picture_slot.h"
 #include "text/number_text.h"
 
 namespace kelvara {
@@ -31,41 +34,42 @@ constexpr std::array<FontStyle, 4> kFontStyles = {{
     {"太字 斜体", true, true},
 }};
 
-void ChangeFont(ui::Form& form, const char* label, auto&& change) {
-  ui::Control& c = form[label];
-  ui::Font font = c.font;
+void ChangeFont(ui::Form& form, ui::Control& label, auto&& change) {
+  ui::Font font = label.font;
   change(font);
-  form.SetFont(c, font);
+  form.SetFont(label, font);
 }
 
 void ApplyFonts(MainWindow& window) {
   ui::Form& form = window.form();
-  const std::string& name = window.Text("ClFntN");
-  const std::string& style = window.Text("ClFntSt");
+  MainWindowControls& c = window.controls();
+  const std::string& name = c.ClFntN.caption;
+  const std::string& style = c.ClFntSt.caption;
   const FontStyle* chosen = nullptr;
   for (const FontStyle& s : kFontStyles) {
     if (style == s.name) chosen = &s;
   }
-  for (const char* label : {"lblDate", "lblTime"}) {
-    ChangeFont(form, label, [&](ui::Font& font) {
+  for (ui::Control* label : {&c.lblDate, &c.lblTime}) {
+    ChangeFont(form, *label, [&](ui::Font& font) {
       font.name = name.empty() ? kClockFont : name;
       if (chosen != nullptr) font.bold = chosen->bold, font.italic = chosen->italic;
     });
   }
-  if (style.empty()) window.SetText("ClFntSt", kDefaultFontStyle);
+  if (style.empty()) window.SetText(c.ClFntSt, kDefaultFontStyle);
 
-  const std::string& size_text = window.Text("FSize");
+  const std::string& size_text = c.FSize.caption;
   const double size = LeadingNumber(size_text);
   if (!size_text.empty() && size > 0 && size <= kLargestFontSize) {
-    ChangeFont(form, "lblTime", [&](ui::Font& font) { font.size = static_cast<float>(size); });
+    ChangeFont(form, c.lblTime, [&](ui::Font& font) { font.size = static_cast<float>(size); });
   }
 }
 
 void ShowClockFace(MainWindow& window, platform::Pictures& pictures) {
   ui::Form& form = window.form();
-  ui::Control& built_in = form["ClockBk"];
-  ui::Control& user_face = form["ClockImage"];
-  const std::string& path = window.Text("ClImage");
+  MainWindowControls& c = window.controls();
+  ui::Control& built_in = c.ClockBk;
+  ui::Control& user_face = c.ClockImage;
+  const std::string& path = c.ClImage.caption;
   if (path.empty()) {
     form.SetVisible(built_in, true);
     ClearPicture(form, pictures, user_face);
@@ -81,47 +85,47 @@ void ShowClockFace(MainWindow& window, platform::Pictures& pictures) {
 
 void ApplyClockKind(MainWindow& window, platform::Pictures& pictures) {
   ui::Form& form = window.form();
-  const std::string& kind = window.Text("ClSW");
+  MainWindowControls& c = window.controls();
+  const std::string& kind = c.ClSW.caption;
   if (kind == kDigitalClock) {
-    LayOutDate(form, DateLayout::kDigital);
-    form.SetVisible(
-        {&form["LineM"], &form["LineH"], &form["LineS"], &form["ClockBk"], &form["ClockImage"]},
-        false);
-    form.SetVisible(form["lblTime"], true);
+    LayOutDate(window, DateLayout::kDigital);
+    form.SetVisible({&c.LineM, &c.LineH, &c.LineS, &c.ClockBk, &c.ClockImage}, false);
+    form.SetVisible(c.lblTime, true);
   } else if (kind == kAnalogClock) {
-    form.SetVisible(form["lblTime"], false);
-    form.SetVisible({&form["LineM"], &form["LineH"], &form["LineS"]}, true);
+    form.SetVisible(c.lblTime, false);
+    form.SetVisible({&c.LineM, &c.LineH, &c.LineS}, true);
     // Beside the moon only when its switch reads exactly "on" at this point.
-    LayOutDate(form, window.Text("MVw") == "on" ? DateLayout::kAnalogBesideMoon
-                                                : DateLayout::kAnalogAlone);
+    LayOutDate(window,
+               c.MVw.caption == "on" ? DateLayout::kAnalogBesideMoon : DateLayout::kAnalogAlone);
     ShowClockFace(window, pictures);
   }
 }
 
 }  // namespace
 
-void LayOutDate(ui::Form& form, DateLayout layout) {
+void LayOutDate(MainWindow& window, DateLayout layout) {
+  ui::Form& form = window.form();
   const DateGeometry& g = layout == DateLayout::kDigital            ? kDigitalDate
                           : layout == DateLayout::kAnalogBesideMoon ? kAnalogDateBesideMoon
                                                                     : kAnalogDateAlone;
-  ui::Control& date = form["lblDate"];
+  ui::Control& date = window.controls().lblDate;
   form.SetHeight(date, g.height);
   form.SetWidth(date, g.width);
   form.SetTop(date, g.top);
   form.SetLeft(date, g.left);
-  ChangeFont(form, "lblDate", [&](ui::Font& font) { font.size = g.font_size; });
+  ChangeFont(form, date, [&](ui::Font& font) { font.size = g.font_size; });
 }
 
 void ApplyClockBlock(MainWindow& window, platform::Pictures& pictures) {
-  ui::Form& form = window.form();
-  window.SetText("CVw", "on");
-  form.SetVisible({&form["lblDate"], &form["lblTime"]}, true);
+  MainWindowControls& c = window.controls();
+  window.SetText(c.CVw, "on");
+  window.form().SetVisible({&c.lblDate, &c.lblTime}, true);
   ApplyFonts(window);
   ApplyClockKind(window, pictures);
-  ApplyOrRecordColour(window, "MClor", "LineM");
-  ApplyOrRecordColour(window, "HClor", "LineH");
-  ApplyOrRecordColour(window, "SClor", "LineS");
-  ApplyOrRecordColour(window, "MAClor", "lblMAge");
+  ApplyOrRecordColour(window, c.MClor, c.LineM);
+  ApplyOrRecordColour(window, c.HClor, c.LineH);
+  ApplyOrRecordColour(window, c.SClor, c.LineS);
+  ApplyOrRecordColour(window, c.MAClor, c.lblMAge);
 }
 
 }  // namespace kelvara

@@ -1,37 +1,30 @@
-// Pictures loaded from the user's files: the bar pictures and the clock face.
-#include <array>
+// Pictures loaded from the user's files: the bar pictures.
+#include "main_window/appearance_pictures.h"
+
 #include <string>
 
-#include "main_window/appearance_parts.h"
 #include "main_window/main_window.h"
+#include "main_window/picture_slot.h"
 
 namespace kelvara {
-namespace {
-
-struct BarRow {
-  const char* bar;
-  const char* picture;
-  const char* field;
-};
-constexpr std::array<BarRow, 5> kBarRows = {{
-    {"PrscrTime", "CpuI", "CpuImg"},
-    {"RamT", "MemI", "MemImg"},
-    {"DiskTime", "DscI", "DscImg"},
-    {"DSpce", "DspI", "DspImg"},
-    {"PFT", "PFI", "PFImg"},
-}};
-
-}  // namespace
 
 void ApplyBarPictures(MainWindow& window, platform::Pictures& pictures) {
   ui::Form& form = window.form();
-  for (const BarRow& row : kBarRows) {
-    const std::string& path = window.Text(row.field);
+  MainWindowControls& c = window.controls();
+  struct BarRow {
+    ui::Control& bar;
+    ui::Control& picture;
+    const ui::Control& field;
+  };
+  for (const BarRow& row : {BarRow{c.PrscrTime, c.CpuI, c.CpuImg}, BarRow{c.RamT, c.MemI, c.MemImg},
+                            BarRow{c.DiskTime, c.DscI, c.DscImg}, BarRow{c.DSpce, c.DspI, c.DspImg},
+                            BarRow{c.PFT, c.PFI, c.PFImg}}) {
+    const std::string& path = row.field.caption;
     if (path.empty()) {
-      ClearPicture(form, pictures, form[row.picture]);
-      form.SetVisible(form[row.bar], true);
-    } else if (LoadPictureInto(form, pictures, form[row.picture], path)) {
-      form.SetVisible(form[row.bar], false);
+      ClearPicture(form, pictures, row.picture);
+      form.SetVisible(row.bar, true);
+    } else if (LoadPictureInto(form, pictures, row.picture, path)) {
+      form.SetVisible(row.bar, false);
     }
     // A file that cannot be read leaves the row as it was.
   }

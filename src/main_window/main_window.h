@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "main_window/main_window_controls.h"
 #include "platform/platform.h"
 #include "store/user_data_store.h"
 #include "ui/form.h"
@@ -32,10 +33,14 @@ class MainWindow {
 
   ui::Form& form() { return form_; }
   const ui::Form& form() const { return form_; }
+  MainWindowControls& controls() { return c_; }
 
-  // A hidden text field's text, by name (the settings and working values).
+  // A hidden text field's text, by name (the settings and working values),
+  // for the other windows.
   const std::string& Text(std::string_view field) const { return form_[field].caption; }
   void SetText(std::string_view field, std::string_view text);
+  // A field's new text; a changed age redraws the moon.
+  void SetText(ui::Control& field, std::string_view text);
 
   // The 31 setting fields as a record, and back.
   SettingsRecord Settings() const;
@@ -95,7 +100,6 @@ class MainWindow {
   int RecCount() const { return record_count_; }
 
  private:
-  ui::Control& C(std::string_view name) { return form_[name]; }
   void WireHandlers();
   // The stages of Form_Load.
   bool RefuseSecondInstance();
@@ -113,6 +117,7 @@ class MainWindow {
 
   platform::Platform& platform_;
   ui::Form form_;
+  MainWindowControls c_;  // found in form_, so made after it
   platform::TrayIconData tray_;
   int record_number_ = 0;
   int record_count_ = 0;

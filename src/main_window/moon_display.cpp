@@ -19,37 +19,37 @@ int MonthOfText(const std::string& text) {
 }  // namespace
 
 void MainWindow::CalcMoonAge() {
-  const double year = LeadingNumber(Text("txtYY"));
+  const double year = LeadingNumber(c_.txtYY.caption);
   const int whole_year = year > 100000 ? 100000 : year < -100000 ? -100000 : static_cast<int>(year);
   // The base follows the comparisons on the value itself, so a fraction above
   // a boundary year still counts as later.
   const int base = MoonBaseYear(year > whole_year ? whole_year + 1 : whole_year);
-  SetText("txtYY2", std::to_string(base));
+  SetText(c_.txtYY2, std::to_string(base));
 
-  if (const int month = MonthOfText(Text("txtMM")); month != 0) {
-    SetText("txtMM2", std::to_string(MoonMonthConstant(month)));
+  if (const int month = MonthOfText(c_.txtMM.caption); month != 0) {
+    SetText(c_.txtMM2, std::to_string(MoonMonthConstant(month)));
   }
 
-  const double sum = (year - LeadingNumber(Text("txtYY2"))) * 11 + LeadingNumber(Text("txtMM2")) +
-                     LeadingNumber(Text("txtDD"));
-  SetText("txtAll", NumberText(sum));
+  const double sum = (year - LeadingNumber(c_.txtYY2.caption)) * 11 +
+                     LeadingNumber(c_.txtMM2.caption) + LeadingNumber(c_.txtDD.caption);
+  SetText(c_.txtAll, NumberText(sum));
 
-  SetText("txtAll", NumberText(ReduceMoonSum(LeadingNumber(Text("txtAll")))));
-  SetText("txtAge", Text("txtAll"));
+  SetText(c_.txtAll, NumberText(ReduceMoonSum(LeadingNumber(c_.txtAll.caption))));
+  SetText(c_.txtAge, c_.txtAll.caption);
 }
 
 void MainWindow::txtAge_Change() {
-  for (int age = 0; age < 30; ++age) form_.SetVisible(C("Mp" + std::to_string(age)), false);
-  const std::string& age = Text("txtAge");
+  for (ui::Control* picture : c_.Mp) form_.SetVisible(*picture, false);
+  const std::string& age = c_.txtAge.caption;
   for (int n = 0; n < 30; ++n) {
-    if (age == std::to_string(n)) form_.SetVisible(C("Mp" + std::to_string(n)), true);
+    if (age == std::to_string(n)) form_.SetVisible(*c_.Mp[static_cast<std::size_t>(n)], true);
   }
-  form_.SetCaption(C("lblMAge"), age);
-  const std::string& number_switch = Text("MAgeVw");
+  form_.SetCaption(c_.lblMAge, age);
+  const std::string& number_switch = c_.MAgeVw.caption;
   if (number_switch.empty() || number_switch == "on") {
-    form_.SetVisible(C("lblMAge"), true);
+    form_.SetVisible(c_.lblMAge, true);
   } else if (number_switch == "off") {
-    form_.SetVisible(C("lblMAge"), false);
+    form_.SetVisible(c_.lblMAge, false);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "main_window/main_window.h"
 #include "main_window/window_place.h"
+#include "text/number_text.h"
 
 namespace kelvara {
 namespace {
@@ -23,28 +24,27 @@ constexpr float kEditingHiddenHeight = 4350;
 
 // What the two layouts move, in the order they move it.
 struct RowTop {
-  const char* control;
+  ui::Control& control;
   float page_file_shown;
   float page_file_hidden;
 };
-constexpr std::array<RowTop, 13> kRowTops = {{
-    {"Label3", 3165, 2565},
-    {"DiskTime", 3120, 2520},
-    {"DiskTotal", 3120, 2520},
-    {"DscI", 3120, 2520},
-    {"lblDPer", 3405, 2805},
-    {"Label4", 3660, 3060},
-    {"DSpce", 3720, 3120},
-    {"DspI", 3720, 3120},
-    {"DSTotal", 3720, 3120},
-    {"lblDSPer", 4005, 3405},
-    {"PstnMove", 4305, 3825},
-    {"cmdPstnSave", 4350, 3870},
-    {"cmdFstPstn", 4350, 3870},
-}};
-
-constexpr std::array<const char*, 8> kPageFileRow = {
-    "Label7", "PFT", "PFTotal", "PFI", "lblPFPer", "lblPTime", "Label8", "lblPTotal"};
+std::array<RowTop, 13> RowTops(MainWindowControls& c) {
+  return {{
+      {c.Label3, 3165, 2565},
+      {c.DiskTime, 3120, 2520},
+      {c.DiskTotal, 3120, 2520},
+      {c.DscI, 3120, 2520},
+      {c.lblDPer, 3405, 2805},
+      {c.Label4, 3660, 3060},
+      {c.DSpce, 3720, 3120},
+      {c.DspI, 3720, 3120},
+      {c.DSTotal, 3720, 3120},
+      {c.lblDSPer, 4005, 3405},
+      {c.PstnMove, 4305, 3825},
+      {c.cmdPstnSave, 4350, 3870},
+      {c.cmdFstPstn, 4350, 3870},
+  }};
+}
 
 // The grab point is a 16-bit whole number of twips, halves to even.
 std::int16_t GrabCoordinate(float value) {
@@ -52,13 +52,16 @@ std::int16_t GrabCoordinate(float value) {
   return static_cast<std::int16_t>(std::nearbyint(clamped));
 }
 
-void SetPageFileRowVisible(ui::Form& form, bool visible) {
-  for (const char* name : kPageFileRow) form.SetVisible(form[name], visible);
+void SetPageFileRowVisible(ui::Form& form, MainWindowControls& c, bool visible) {
+  for (ui::Control* control :
+       {&c.Label7, &c.PFT, &c.PFTotal, &c.PFI, &c.lblPFPer, &c.lblPTime, &c.Label8, &c.lblPTotal}) {
+    form.SetVisible(*control, visible);
+  }
 }
 
-void MoveRows(ui::Form& form, bool page_file_shown) {
-  for (const RowTop& row : kRowTops) {
-    form.SetTop(form[row.control], page_file_shown ? row.page_file_shown : row.page_file_hidden);
+void MoveRows(ui::Form& form, MainWindowControls& c, bool page_file_shown) {
+  for (const RowTop& row : RowTops(c)) {
+    form.SetTop(row.control, page_file_shown ? row.page_file_shown : row.page_file_hidden);
   }
 }
 
@@ -89,15 +92,15 @@ void MainWindow::PstnMove_MouseMove(int button, int, float x, float y) {
 }
 
 void MainWindow::cmdPstnSave_Click() {
-  SetText("WLeft", ShortestText(form_.window().rect.left));
-  SetText("WTop", ShortestText(form_.window().rect.top));
-  form_.Press("cmdSave");
-  SetHeightForSwitch(form_, Text("PFVw"), kRowsShownHeight, kRowsHiddenHeightAfterEditing);
+  SetText(c_.WLeft, ShortestText(form_.window().rect.left));
+  SetText(c_.WTop, ShortestText(form_.window().rect.top));
+  form_.Press(c_.cmdSave);
+  SetHeightForSwitch(form_, c_.PFVw.caption, kRowsShownHeight, kRowsHiddenHeightAfterEditing);
 }
 
 void MainWindow::cmdFstPstn_Click() {
-  PlaceWindow(form_, platform_.system.Screen(), Text("WTop"), Text("WLeft"));
-  SetHeightForSwitch(form_, Text("PFVw"), kRowsShownHeight, kRowsHiddenHeightAfterEditing);
+  PlaceWindow(form_, platform_.system.Screen(), c_.WTop.caption, c_.WLeft.caption);
+  SetHeightForSwitch(form_, c_.PFVw.caption, kRowsShownHeight, kRowsHiddenHeightAfterEditing);
   KeepReachable(form_, platform_.system.ScreenAreas());
 }
 
@@ -105,19 +108,19 @@ void MainWindow::Command1_Click() { ShowPageFileLayout(); }
 void MainWindow::Command2_Click() { HidePageFileLayout(); }
 
 void MainWindow::ShowPageFileLayout() {
-  MoveRows(form_, true);
-  SetPageFileRowVisible(form_, true);
+  MoveRows(form_, c_, true);
+  SetPageFileRowVisible(form_, c_, true);
   form_.SetWindowHeight(kRowsShownHeight);
 }
 
 void MainWindow::HidePageFileLayout() {
-  SetPageFileRowVisible(form_, false);
-  MoveRows(form_, false);
+  SetPageFileRowVisible(form_, c_, false);
+  MoveRows(form_, c_, false);
   form_.SetWindowHeight(kRowsHiddenHeight);
 }
 
 void MainWindow::EnterPositionEditing() {
-  SetHeightForSwitch(form_, Text("PFVw"), kEditingShownHeight, kEditingHiddenHeight);
+  SetHeightForSwitch(form_, c_.PFVw.caption, kEditingShownHeight, kEditingHiddenHeight);
 }
 
 }  // namespace kelvara

@@ -4,21 +4,19 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "main_window/figures.h"
+#include "main_window/guarded_figures.h"
 #include "main_window/main_window.h"
 #include "main_window/main_window_design.h"
-#include "main_window/refresh_steps.h"
-#include "main_window/tick_controls.h"
 #include "text/number_text.h"
 
 namespace kelvara {
 namespace {
-
-using display::TickControl;
 
 constexpr double kHundredPercent = 100;
 
@@ -45,50 +43,55 @@ double UsedMegabytes(std::uint64_t total, std::uint64_t available) {
   return (static_cast<double>(total) - static_cast<double>(available)) / kBytesPerMegabyte;
 }
 
-// The tick's controls, found once per window, and the ways a tick writes them.
+// The ways a tick writes the window's controls.
 class TickRows {
  public:
-  explicit TickRows(ui::Form& form) : form_(form) {}
+  TickRows(ui::Form& form, MainWindowControls& controls) : form_(form), c(controls) {}
 
-  ui::Control& operator[](TickControl which) { return display::TickControlOf(form_, which); }
-  const std::string& Caption(TickControl which) { return (*this)[which].caption; }
-  double Leading(TickControl which) { return LeadingNumber(Caption(which)); }
-  void SetCaption(TickControl which, std::string_view text) {
-    form_.SetCaption((*this)[which], text);
-  }
+  double Leading(const ui::Control& which) { return LeadingNumber(which.caption); }
+  void SetCaption(ui::Control& which, std::string_view text) { form_.SetCaption(which, text); }
   // Writes a figure as its caption rounds it, when there is one, and returns
   // what the caption then reads: the bars follow the rounded captions.
-  double SetFigure(TickControl caption, std::optional<double> value, const char* format) {
+  double SetFigure(ui::Control& caption, std::optional<double> value, const char* format) {
     if (value) SetCaption(caption, FormatDigits(*value, format));
     return Leading(caption);
   }
-  void SetWhole(TickControl which, int value) { kelvara::SetWhole(form_, (*this)[which], value); }
-  void SetBar(TickControl bar, TickControl picture, double width) {
-    display::SetBarWidth(form_, (*this)[bar], (*this)[picture], width);
+  void SetWhole(ui::Control& which, int value) { kelvara::SetWhole(form_, which, value); }
+  // Sets a bar shape and its picture twin to the same width in twips, as a
+  // single-precision value. A width that is not accepted (negative, not a
+  // number, beyond single precision) leaves both as they were.
+  void SetBar(ui::Control& bar, ui::Control& picture, double width) {
+    if (!(width >= 0) || width > std::numeric_limits<float>::max()) return;
+    const auto twips = static_cast<float>(width);
+    form_.SetWidth(bar, twips);
+    form_.SetWidth(picture, twips);
   }
   // A bar from a percentage of its full width.
-  void SetBarPercent(TickControl bar, TickControl picture, double percent) {
+  void SetBarPercent(ui::Control& bar, ui::Control& picture, double percent) {
     SetBar(bar, picture, percent / kHundredPercent * kBarFullWidth);
   }
   // The memory rows' shares pass 100 % when a user total is below what is in
   // use or damaged; their captions say so, their bars still end at the frame.
-  void SetMemoryBarPercent(TickControl bar, TickControl picture, double percent) {
+  void SetMemoryBarPercent(ui::Control& bar, ui::Control& picture, double percent) {
     SetBar(bar, picture,
            std::min(percent / kHundredPercent * kBarFullWidth, double{kBarFullWidth}));
   }
   void ZeroPageFileRow() {
-    SetBar(TickControl::PFT, TickControl::PFI, 0);
-    SetCaption(TickControl::lblPTime, "0");
-    SetCaption(TickControl::lblPFPer, "0%");
+    SetBar(c.PFT, c.PFI, 0);
+    SetCaption(c.lblPTime, "0");
+    SetCaption(c.lblPFPer, "0%");
   }
   // The page-file row reads zero when it has no figure or more in use than in all.
   void ZeroPageFileRowWhenImpossible(bool no_figure) {
     if (no_figure) ZeroPageFileRow();
-    if (Leading(TickControl::lblPTotal) < Leading(TickControl::lblPTime)) ZeroPageFileRow();
+    if (Leading(c.lblPTotal) < Leading(c.lblPTime)) ZeroPageFileRow();
   }
 
  private:
   ui::Form& form_;
+
+ public:
+  MainWindowControls& c;
 };
 
 // A counter's latest value, when it is a finite number.
@@ -127,34 +130,30 @@ void WriteSystemPageFileRow(TickRows& rows, const MemoryFigures& memory, FigureS
   if (memory.status) {
     const double used =
         UsedMegabytes(memory.status->total_page_file, memory.status->available_page_file);
-    rows.SetCaption(TickControl::lblPTime, FormatDigits(used, UsedFormat(ram)));
-    rows.SetMemoryBarPercent(TickControl::PFT, TickControl::PFI, memory.page_file_percent);
-    rows.SetCaption(TickControl::lblPFPer, NumberText(memory.page_file_percent) + "%");
+    rows.SetCaption(rows.c.lblPTime, FormatDigits(used, UsedFormat(ram)));
+    rows.SetMemoryBarPercent(rows.c.PFT, rows.c.PFI, memory.page_file_percent);
+    rows.SetCaption(rows.c.lblPFPer, NumberText(memory.page_file_percent) + "%");
   }
-  rows.ZeroPageFileRowWhenImpossible(rows.Caption(TickControl::lblPTime).empty());
+  rows.ZeroPageFileRowWhenImpossible(rows.c.lblPTime.caption.empty());
 }
 
 void WriteSystemRamRow(TickRows& rows, const MemoryFigures& memory, FigureSource page_file) {
   if (!memory.status) return;
   const double used =
       UsedMegabytes(memory.status->total_physical, memory.status->available_physical);
-  rows.SetCaption(TickControl::lblRamT, FormatDigits(used, UsedFormat(page_file)));
-  rows.SetMemoryBarPercent(TickControl::RamT, TickControl::MemI, memory.ram_percent);
-  rows.SetCaption(TickControl::lblRPer, NumberText(memory.ram_percent) + "%");
+  rows.SetCaption(rows.c.lblRamT, FormatDigits(used, UsedFormat(page_file)));
+  rows.SetMemoryBarPercent(rows.c.RamT, rows.c.MemI, memory.ram_percent);
+  rows.SetCaption(rows.c.lblRPer, NumberText(memory.ram_percent) + "%");
 }
 
 // A memory row computed from a total the user typed in: its controls.
 struct UserTotalRow {
-  TickControl used;   // megabytes in use
-  TickControl total;  // the total the share is taken of
-  TickControl bar;
-  TickControl picture;
-  TickControl percent;
+  ui::Control& used;   // megabytes in use
+  ui::Control& total;  // the total the share is taken of
+  ui::Control& bar;
+  ui::Control& picture;
+  ui::Control& percent;
 };
-constexpr UserTotalRow kUserRamRow{TickControl::lblRamT, TickControl::lblRTotal, TickControl::RamT,
-                                   TickControl::MemI, TickControl::lblRPer};
-constexpr UserTotalRow kUserPageFileRow{TickControl::lblPTime, TickControl::PFUl, TickControl::PFT,
-                                        TickControl::PFI, TickControl::lblPFPer};
 
 // Writes the used figure (when there is one), then the share of the total as
 // "##.#" text, the bar from that text and the percentage caption. Returns the
@@ -177,24 +176,26 @@ std::string WriteUserTotalRow(TickRows& rows, const UserTotalRow& row, std::opti
 void WriteUserRamRow(TickRows& rows, const platform::CounterSnapshot& counters) {
   std::optional<double> used;
   if (const auto available = CounterValue(counters, platform::kAvailableMegabytes)) {
-    used = display::Finite(rows.Leading(TickControl::RTUl) - *available);
+    used = display::Finite(rows.Leading(rows.c.RTUl) - *available);
   }
-  WriteUserTotalRow(rows, kUserRamRow, used);
+  WriteUserTotalRow(
+      rows, {rows.c.lblRamT, rows.c.lblRTotal, rows.c.RamT, rows.c.MemI, rows.c.lblRPer}, used);
 }
 
 // Page file in use: the peak usage percentage of the user's total.
 void WriteUserPageFileRow(TickRows& rows, const platform::CounterSnapshot& counters) {
   std::optional<double> used;
   if (const auto peak = CounterValue(counters, platform::kPageFileUsagePeak)) {
-    used = display::Finite(*peak / kHundredPercent * rows.Leading(TickControl::PFUl));
+    used = display::Finite(*peak / kHundredPercent * rows.Leading(rows.c.PFUl));
   }
-  const std::string percent_text = WriteUserTotalRow(rows, kUserPageFileRow, used);
+  const std::string percent_text = WriteUserTotalRow(
+      rows, {rows.c.lblPTime, rows.c.PFUl, rows.c.PFT, rows.c.PFI, rows.c.lblPFPer}, used);
   rows.ZeroPageFileRowWhenImpossible(percent_text.empty());
 }
 
 // A percentage caption from a counter; a counter that cannot be read, or a
 // figure that rounds to nothing, shows "0%".
-void WritePercentCaption(TickRows& rows, TickControl caption, std::optional<double> value,
+void WritePercentCaption(TickRows& rows, ui::Control& caption, std::optional<double> value,
                          const char* format) {
   const std::string digits = value ? FormatDigits(*value, format) : std::string();
   if (digits.empty()) {
@@ -210,38 +211,38 @@ void WriteCounterRows(TickRows& rows, const platform::CounterSnapshot& counters)
   const std::optional<double> processor = CounterValue(counters, platform::kProcessorTimePercent);
   const std::optional<double> disk_time = CounterValue(counters, platform::kDiskTimePercent);
   const std::optional<double> free_space = CounterValue(counters, platform::kFreeSpacePercent);
-  WritePercentCaption(rows, TickControl::lblCPer, processor, "#");
-  WritePercentCaption(rows, TickControl::lblDPer, disk_time, "###");
+  WritePercentCaption(rows, rows.c.lblCPer, processor, "#");
+  WritePercentCaption(rows, rows.c.lblDPer, disk_time, "###");
 
-  const double d = rows.SetFigure(TickControl::lblD, disk_time, "###");
-  const double c = rows.SetFigure(TickControl::lblC, processor, "#");
-  const double s = rows.SetFigure(TickControl::lblDs, free_space, "#.#");
+  const double d = rows.SetFigure(rows.c.lblD, disk_time, "###");
+  const double c = rows.SetFigure(rows.c.lblC, processor, "#");
+  const double s = rows.SetFigure(rows.c.lblDs, free_space, "#.#");
 
   // The CPU bar has no upper clamp.
   if (c < 0) {
-    rows.SetBar(TickControl::PrscrTime, TickControl::CpuI, 0);
-    rows.SetCaption(TickControl::lblCPer, "0%");
+    rows.SetBar(rows.c.PrscrTime, rows.c.CpuI, 0);
+    rows.SetCaption(rows.c.lblCPer, "0%");
   } else {
-    rows.SetBarPercent(TickControl::PrscrTime, TickControl::CpuI, c);
+    rows.SetBarPercent(rows.c.PrscrTime, rows.c.CpuI, c);
   }
 
   // The disk-busy bar stops at 100 %; lblD keeps the raw text.
   if (d < 0) {
-    rows.SetBar(TickControl::DiskTime, TickControl::DscI, 0);
-    rows.SetCaption(TickControl::lblDPer, "0%");
+    rows.SetBar(rows.c.DiskTime, rows.c.DscI, 0);
+    rows.SetCaption(rows.c.lblDPer, "0%");
   } else if (d > 100) {
-    rows.SetBar(TickControl::DiskTime, TickControl::DscI, kBarFullWidth);
-    rows.SetCaption(TickControl::lblDPer, "100%");
+    rows.SetBar(rows.c.DiskTime, rows.c.DscI, kBarFullWidth);
+    rows.SetCaption(rows.c.lblDPer, "100%");
   } else {
-    rows.SetBarPercent(TickControl::DiskTime, TickControl::DscI, d);
+    rows.SetBarPercent(rows.c.DiskTime, rows.c.DscI, d);
   }
 
   // Free space below 15 % shows empty and "0%".
-  rows.SetBarPercent(TickControl::DSpce, TickControl::DspI, s);
-  rows.SetCaption(TickControl::lblDSPer, rows.Caption(TickControl::lblDs) + "%");
+  rows.SetBarPercent(rows.c.DSpce, rows.c.DspI, s);
+  rows.SetCaption(rows.c.lblDSPer, rows.c.lblDs.caption + "%");
   if (s < 15) {
-    rows.SetBar(TickControl::DSpce, TickControl::DspI, 0);
-    rows.SetCaption(TickControl::lblDSPer, "0%");
+    rows.SetBar(rows.c.DSpce, rows.c.DspI, 0);
+    rows.SetCaption(rows.c.lblDSPer, "0%");
   }
 }
 
@@ -253,7 +254,7 @@ void MainWindow::RefreshDisplay(FigureSource ram, FigureSource page_file) {
 
   // From here on every step is guarded: a step that cannot complete is
   // skipped and what it would have written keeps its value.
-  TickRows rows(form_);
+  TickRows rows(form_, c_);
   const platform::CounterSnapshot counters = platform_.counters.Latest();
   const MemoryFigures memory = ReadMemory(platform_.system, ram, page_file);
   if (page_file == FigureSource::kSystem) WriteSystemPageFileRow(rows, memory, ram);
@@ -267,23 +268,22 @@ void MainWindow::RefreshDisplay(FigureSource ram, FigureSource page_file) {
 
 // The date fields, the moon age on a change of day, and the date and clock.
 void MainWindow::RefreshDateAndClock(const platform::LocalTime& now) {
-  TickRows rows(form_);
-  rows.SetWhole(TickControl::txtYY, now.year);
-  rows.SetWhole(TickControl::txtMM, now.month);
-  rows.SetWhole(TickControl::txtDD, now.day);
+  TickRows rows(form_, c_);
+  rows.SetWhole(c_.txtYY, now.year);
+  rows.SetWhole(c_.txtMM, now.month);
+  rows.SetWhole(c_.txtDD, now.day);
 
   // The moon age follows the date only while it is shown.
-  if (rows.Caption(TickControl::txtFDay) != rows.Caption(TickControl::txtDD) &&
-      rows.Caption(TickControl::MVw) == "on") {
+  if (c_.txtFDay.caption != c_.txtDD.caption && c_.MVw.caption == "on") {
     CalcMoonAge();
-    rows.SetCaption(TickControl::txtFDay, rows.Caption(TickControl::txtDD));
+    rows.SetCaption(c_.txtFDay, c_.txtDD.caption);
   }
 
-  if (rows.Caption(TickControl::CVw) != "on") return;
-  rows.SetCaption(TickControl::lblDate, platform_.clock.ShortDate(now));
-  const std::string& kind = rows.Caption(TickControl::ClSW);
+  if (c_.CVw.caption != "on") return;
+  rows.SetCaption(c_.lblDate, platform_.clock.ShortDate(now));
+  const std::string& kind = c_.ClSW.caption;
   if (kind == "デジタル時計") {
-    rows.SetCaption(TickControl::lblTime, platform_.clock.LongTime(now));
+    rows.SetCaption(c_.lblTime, platform_.clock.LongTime(now));
   } else if (kind == "アナログ時計") {
     DrawAnalogClock();
   }
@@ -292,7 +292,7 @@ void MainWindow::RefreshDateAndClock(const platform::LocalTime& now) {
 void MainWindow::TmrRS_Timer() {
   if (unload_after_release) unload_after_release();
   SelectRefreshTimer();
-  form_.SetEnabled(C("TmrRS"), false);
+  form_.SetEnabled(c_.TmrRS, false);
 }
 
 }  // namespace kelvara

@@ -17,9 +17,9 @@ constexpr float kStartHeight = 3675;
 }  // namespace
 
 void MainWindow::WriteDateFields(const platform::LocalTime& now) {
-  SetText("txtYY", std::to_string(now.year));
-  SetText("txtMM", std::to_string(now.month));
-  SetText("txtDD", std::to_string(now.day));
+  SetText(c_.txtYY, std::to_string(now.year));
+  SetText(c_.txtMM, std::to_string(now.month));
+  SetText(c_.txtDD, std::to_string(now.day));
 }
 
 void MainWindow::RefreshMemoryTotals() {
@@ -27,9 +27,9 @@ void MainWindow::RefreshMemoryTotals() {
   if (!status) return;
   const auto total_physical = static_cast<double>(status->total_physical);
   const auto total_page_file = static_cast<double>(status->total_page_file);
-  form_.SetCaption(C("lblRTotal"), FormatDigits(total_physical / kBytesPerMegabyte, "#") + " MB");
-  form_.SetCaption(C("lblPTotal"), FormatDigits(total_page_file / kBytesPerMegabyte, "#") + " MB");
-  form_.SetCaption(C("lblMClr"), FormatDigits(total_physical * kReleaseFactor, "#"));
+  form_.SetCaption(c_.lblRTotal, FormatDigits(total_physical / kBytesPerMegabyte, "#") + " MB");
+  form_.SetCaption(c_.lblPTotal, FormatDigits(total_page_file / kBytesPerMegabyte, "#") + " MB");
+  form_.SetCaption(c_.lblMClr, FormatDigits(total_physical * kReleaseFactor, "#"));
 }
 
 void MainWindow::Form_Load() {
@@ -59,21 +59,21 @@ void MainWindow::PrepareHiddenWindow() {
   form_.SetWindowWidth(kStartWidth);
   form_.SetWindowBack(kStartColourKey);
   form_.SetColourKey(kStartColourKey);
-  form_.SetVisible({&C("LineM"), &C("LineH"), &C("LineS"), &C("ClockBk"), &C("ClockImage")}, false);
+  form_.SetVisible({&c_.LineM, &c_.LineH, &c_.LineS, &c_.ClockBk, &c_.ClockImage}, false);
 }
 
 void MainWindow::ShowStartDateAndTime() {
   const platform::LocalTime now = platform_.clock.Now();
   WriteDateFields(now);
-  SetText("txtFDay", std::to_string(now.day));
-  form_.SetCaption(C("lblDate"), platform_.clock.ShortDate(now));
-  form_.SetCaption(C("lblTime"), platform_.clock.LongTime(now));
+  SetText(c_.txtFDay, std::to_string(now.day));
+  form_.SetCaption(c_.lblDate, platform_.clock.ShortDate(now));
+  form_.SetCaption(c_.lblTime, platform_.clock.LongTime(now));
 }
 
 bool MainWindow::ReadWindowsVersion() {
   const std::optional<platform::WindowsVersion> version = platform_.system.Version();
   if (!version) return false;
-  SetText("OsVer", std::to_string(version->major) + "." + std::to_string(version->minor));
+  SetText(c_.OsVer, std::to_string(version->major) + "." + std::to_string(version->minor));
   return true;
 }
 
@@ -88,35 +88,35 @@ void MainWindow::AddTrayIcon() {
 // The start-up directory and its data folder, the user, the memory totals
 // and the store's path.
 void MainWindow::GatherUserFacts() {
-  SetText("CDir", platform_.system.CurrentDirectory());
-  const std::string folder = Text("CDir") + "\\UsrData";
+  SetText(c_.CDir, platform_.system.CurrentDirectory());
+  const std::string folder = c_.CDir.caption + "\\UsrData";
   // A folder that cannot be made shows as the store's own failure just after,
   // which the start-up already survives.
   if (!platform_.store.Exists(folder)) static_cast<void>(platform_.store.CreateFolder(folder));
 
   std::string user = platform_.system.UserName();
   user.erase(std::min(user.find('\0'), user.size()));
-  SetText("UName", user);
+  SetText(c_.UName, user);
 
   RefreshMemoryTotals();
 
-  if (Text("Fil").empty()) SetText("Fil", folder + "\\" + Text("UName") + ".qmx");
+  if (c_.Fil.caption.empty()) SetText(c_.Fil, folder + "\\" + c_.UName.caption + ".qmx");
 }
 
 void MainWindow::ApplyStoreOrDefaults() {
   // A store that cannot be opened or measured counts as holding no record, so
   // start-up always ends with the window shown.
   record_count_ = 0;
-  if (platform_.store.CreateFile(Text("Fil")).ok) {
+  if (platform_.store.CreateFile(c_.Fil.caption).ok) {
     int records = 0;
-    if (platform_.store.Count(Text("Fil"), records).ok) record_count_ = records;
+    if (platform_.store.Count(c_.Fil.caption, records).ok) record_count_ = records;
   }
 
   if (record_count_ < 1) {
     record_number_ = 0;
     ApplyDefaults();
   } else {
-    platform_.store.MakeNormal(Text("Fil"));
+    platform_.store.MakeNormal(c_.Fil.caption);
     record_number_ = 1;
     LoadUsrData(record_number_);
   }

@@ -1,5 +1,4 @@
 // Moving the settings between the window's fields and the store file.
-#include <array>
 #include <string>
 
 #include "main_window/main_window.h"
@@ -10,14 +9,15 @@ namespace kelvara {
 void MainWindow::ShowStoreFailure(const StoreStatus& status) {
   platform_.messages.Show(
       kMainWindowName,
-      "設定ファイルを保存できませんでした。\r" + Text("Fil") + "\r" + status.reason, kMessageTitle);
+      "設定ファイルを保存できませんでした。\r" + c_.Fil.caption + "\r" + status.reason,
+      kMessageTitle);
 }
 
 void MainWindow::LoadUsrData(int record_number) {
   record_number_ = record_number;
   RefreshMemoryTotals();
   SettingsRecord record;
-  const StoreStatus status = platform_.store.Read(Text("Fil"), record);
+  const StoreStatus status = platform_.store.Read(c_.Fil.caption, record);
   if (status.ok) {
     SetSettings(record);
   } else {
@@ -25,7 +25,7 @@ void MainWindow::LoadUsrData(int record_number) {
     // them over settings that are still in the file.
     platform_.messages.Show(
         kMainWindowName,
-        "設定ファイルを読み込めませんでした。\r" + Text("Fil") + "\r" + status.reason,
+        "設定ファイルを読み込めませんでした。\r" + c_.Fil.caption + "\r" + status.reason,
         kMessageTitle);
   }
   TrimSettings();
@@ -42,21 +42,20 @@ void MainWindow::TrimSettings() {
 
 void MainWindow::cmdSave_Click() {
   record_number_ = 1;
-  const StoreStatus status = platform_.store.Write(Text("Fil"), Settings());
+  const StoreStatus status = platform_.store.Write(c_.Fil.caption, Settings());
   if (!status.ok) {
     ShowStoreFailure(status);
     return;
   }
-  static constexpr std::array<const char*, 8> kColours = {
-      "AllClor", "DATEClor", "TimeClor", "CClor", "RClor", "DClor", "DSClor", "PClor"};
-  for (const char* colour : kColours) {
-    if (!Text(colour).empty()) return;
+  for (const ui::Control* colour : {&c_.AllClor, &c_.DATEClor, &c_.TimeClor, &c_.CClor, &c_.RClor,
+                                    &c_.DClor, &c_.DSClor, &c_.PClor}) {
+    if (!colour->caption.empty()) return;
   }
-  SetText("AllClor", "12632256");  // in the window only; the file keeps it empty
+  SetText(c_.AllClor, "12632256");  // in the window only; the file keeps it empty
 }
 
 void MainWindow::cmdReset_Click() {
-  if (Text("MVw") == "on") CalcMoonAge();
+  if (c_.MVw.caption == "on") CalcMoonAge();
   record_number_ = 1;
   LoadUsrData(record_number_);
 }

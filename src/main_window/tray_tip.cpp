@@ -4,17 +4,11 @@
 #include <string>
 
 #include "main_window/main_window.h"
-#include "main_window/tick_controls.h"
 #include "text/cp932.h"
 
 namespace kelvara {
 
 void MainWindow::UpdateTrayTip(const platform::LocalTime& now) {
-  using display::TickControl;
-  const auto caption = [this](TickControl which) -> const std::string& {
-    return display::TickControlOf(form_, which).caption;
-  };
-
   char clock[32];
   std::snprintf(clock, sizeof clock, "%02d:%02d", now.hour, now.minute);
 
@@ -23,15 +17,15 @@ void MainWindow::UpdateTrayTip(const platform::LocalTime& now) {
   text += ' ';
   text += clock;
   text += " 月齢";
-  text += caption(TickControl::txtAge);
+  text += c_.txtAge.caption;
   text += "日";
   text += '\r';
   text += " CPU: ";
-  text += caption(TickControl::lblCPer);
+  text += c_.lblCPer.caption;
   text += " / RAM: ";
-  text += caption(TickControl::lblRPer);
+  text += c_.lblRPer.caption;
   text += " / Disk: ";
-  text += caption(TickControl::lblDPer);
+  text += c_.lblDPer.caption;
   text += '\0';
 
   // Bytes from index 0 up, at most the 65 of the buffer, never half of a

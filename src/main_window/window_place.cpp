@@ -1,8 +1,6 @@
 #include "main_window/window_place.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 
 #include "text/number_text.h"
 #include "ui/centre.h"
@@ -59,14 +57,6 @@ std::optional<float> HeightForPageFileSwitch(std::string_view page_file_switch, 
   if (page_file_switch.empty() || page_file_switch == "on") return shown;
   if (page_file_switch == "off") return hidden;
   return std::nullopt;
-}
-
-std::string ShortestText(float value) {
-  if (value == 0.0f) return "0";  // a negative zero too
-  std::array<char, 64> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-  return std::string(buffer.data(), result.ptr);
 }
 
 }  // namespace kelvara

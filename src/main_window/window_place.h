@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +24,5 @@ void KeepReachable(ui::Form& form, const std::vector<platform::ScreenArea>& scre
 // `hidden` for "off", none for any other text.
 std::optional<float> HeightForPageFileSwitch(std::string_view page_file_switch, float shown,
                                              float hidden);
-
-// The shortest decimal text that reads back as the same single-precision value,
-// never in exponent form (the store's fields are read with LeadingNumber).
-std::string ShortestText(float value);
 
 }  // namespace kelvara

@@ -129,4 +129,12 @@ std::string NumberText(double value) {
   return std::string(buffer.data(), result.ptr);
 }
 
+std::string ShortestText(float value) {
+  if (value == 0.0f) return "0";  // a negative zero too
+  std::array<char, 64> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+  return std::string(buffer.data(), result.ptr);
+}
+
 }  // namespace kelvara

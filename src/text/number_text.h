@@ -27,4 +27,8 @@ std::optional<double> ToNumber(std::string_view text);
 // values in the shortest decimal text that reads back to the same double.
 std::string NumberText(double value);
 
+// The shortest decimal text that reads back as the same single-precision value,
+// never in exponent form (the store's fields are read with LeadingNumber).
+std::string ShortestText(float value);
+
 }  // namespace kelvara

@@ -100,9 +100,10 @@ void Form::SetVisible(std::initializer_list<Control*> controls, bool visible) {
   for (Control* c : controls) SetVisible(*c, visible);
 }
 
-void Form::Press(std::string_view button) {
-  Control& c = (*this)[button];
-  if (c.on_click) c.on_click();
+void Form::Press(std::string_view button) { Press((*this)[button]); }
+
+void Form::Press(Control& button) {
+  if (button.on_click) button.on_click();
 }
 
 void Form::SetWindowLeft(float left) {

@@ -217,6 +217,7 @@ class Form {
 
   // Runs a button's click handler at once, to completion.
   void Press(std::string_view button);
+  void Press(Control& button);
   // The user clicked: a check box turns over, then its handler runs. Hidden
   // or disabled controls take no clicks.
   void Click(Control& c);

@@ -5,7 +5,6 @@
 
 #include "main_window/applied_window.h"
 #include "main_window/main_window_fixture.h"
-#include "main_window/window_place.h"
 
 namespace kelvara::testing {
 namespace {
@@ -160,24 +159,6 @@ TEST_F(Placement, DragHasNoBoundsAndTheSavedPositionKeepsIt) {
   form().Press("cmdReset");
   EXPECT_EQ(form().window().rect.left, -740.0f);
   EXPECT_EQ(form().window().rect.top, -150.0f);
-}
-
-TEST_F(Placement, ShortestTextOfThePosition) {
-  const struct {
-    float value;
-    const char* text;
-  } cases[] = {
-      {11385, "11385"},
-      {886.15387f, "886.1539"},
-      {886.1538f, "886.1538"},
-      {-150, "-150"},
-      {0.1f, "0.1"},
-      {-0.0f, "0"},
-      {1e7f, "10000000"},
-      {1e-5f, "0.00001"},
-      {1246.1538f, "1246.1538"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ShortestText(c.value), c.text);
 }
 
 TEST_F(Placement, SaveWritesLeftThenTopAndTheWholeRecord) {

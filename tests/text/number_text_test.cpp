@@ -118,5 +118,24 @@ TEST(NumberText, WholeNumbersHaveNoPointOthersTheShortestText) {
   for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), c.expected) << c.value;
 }
 
+// A window position as the store keeps it.
+TEST(NumberText, ShortestTextOfThePosition) {
+  const struct {
+    float value;
+    const char* text;
+  } cases[] = {
+      {11385, "11385"},
+      {886.15387f, "886.1539"},
+      {886.1538f, "886.1538"},
+      {-150, "-150"},
+      {0.1f, "0.1"},
+      {-0.0f, "0"},
+      {1e7f, "10000000"},
+      {1e-5f, "0.00001"},
+      {1246.1538f, "1246.1538"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShortestText(c.value), c.text);
+}
+
 }  // namespace
 }  // namespace kelvara
