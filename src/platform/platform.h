@@ -10,9 +10,9 @@
 #include "platform/pictures.h"
 #include "platform/popup_menus.h"
 #include "platform/shell.h"
+#include "platform/store_files.h"
 #include "platform/system_info.h"
 #include "platform/tray.h"
-#include "store/store_files.h"
 
 namespace kelvara::platform {
 
