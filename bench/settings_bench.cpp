@@ -10,8 +10,8 @@
 #include "fakes/fake_platform.h"
 #include "main_window/main_window.h"
 #include "program/program_windows.h"
-#include "program/window_names.h"
 #include "settings/settings_dialog.h"
+#include "ui/window_names.h"
 
 namespace kelvara::bench {
 namespace {

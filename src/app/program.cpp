@@ -8,6 +8,8 @@
 #include "main_window/main_window.h"
 #include "platform/memory_blocks.h"
 #include "platform/platform.h"
+#include "platform/store_files.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/counters.h"
 #include "platform/win32/host/font_names.h"
@@ -20,11 +22,11 @@
 #include "platform/win32/messages.h"
 #include "platform/win32/pickers.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/process.h"
 #include "platform/win32/raii.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
 #include "program/program_windows.h"
-#include "store/store_files.h"
 
 namespace kelvara::app {
 namespace {

@@ -5,7 +5,7 @@
 #include "launcher/launcher_design.h"
 #include "main_window/main_window.h"
 #include "platform/desktop.h"
-#include "program/window_names.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 

@@ -1,7 +1,7 @@
 #include "main_window/main_window.h"
 
 #include "main_window/main_window_design.h"
-#include "program/window_names.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 

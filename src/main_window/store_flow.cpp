@@ -2,7 +2,7 @@
 #include <string>
 
 #include "main_window/main_window.h"
-#include "program/window_names.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 

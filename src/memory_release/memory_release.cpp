@@ -5,9 +5,9 @@
 #include <string>
 
 #include "main_window/figures.h"
-#include "program/window_names.h"
 #include "text/number_text.h"
 #include "ui/controls.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "menu/menu_design.h"
 #include "menu/tool_starts.h"
-#include "program/window_names.h"
 #include "text/number_text.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 

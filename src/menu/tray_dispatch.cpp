@@ -1,8 +1,8 @@
 #include "menu/tray_dispatch.h"
 
 #include "menu/menu_form.h"
-#include "program/window_names.h"
 #include "text/number_text.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 namespace {

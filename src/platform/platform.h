@@ -3,16 +3,17 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/counters.h"
-#include "platform/dialogs.h"
 #include "platform/memory_blocks.h"
 #include "platform/message_pump.h"
+#include "platform/messages.h"
 #include "platform/pickers.h"
 #include "platform/pictures.h"
 #include "platform/popup_menus.h"
+#include "platform/process.h"
 #include "platform/shell.h"
+#include "platform/store_files.h"
 #include "platform/system_info.h"
 #include "platform/tray.h"
-#include "store/store_files.h"
 
 namespace kelvara::platform {
 

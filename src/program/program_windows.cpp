@@ -6,8 +6,8 @@
 #include "launcher/launcher.h"
 #include "memory_release/memory_release.h"
 #include "menu/menu_form.h"
-#include "program/window_names.h"
 #include "settings/settings_dialog.h"
+#include "ui/window_names.h"
 #include "version_dialog/version_dialog.h"
 
 namespace kelvara {

@@ -1,8 +1,8 @@
 #include "settings/settings_dialog.h"
 
-#include "program/window_names.h"
 #include "settings/settings_design.h"
 #include "text/number_text.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 

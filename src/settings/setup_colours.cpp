@@ -1,10 +1,10 @@
 // The colour items, the transparent colour that follows two of them, and the
 // two colour modes.
 
-#include "program/window_names.h"
 #include "settings/settings_design.h"
 #include "settings/settings_dialog.h"
 #include "settings/setup_values.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 

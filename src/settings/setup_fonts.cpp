@@ -1,11 +1,11 @@
 // The digital clock's font: the picker, its preset and result, and the sample.
 #include <optional>
 
-#include "program/window_names.h"
 #include "settings/settings_dialog.h"
 #include "settings/setup_values.h"
 #include "text/number_text.h"
 #include "ui/controls.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 namespace {

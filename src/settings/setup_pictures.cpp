@@ -8,11 +8,11 @@
 #include "main_window/figures.h"
 #include "main_window/main_window.h"
 #include "main_window/picture_slot.h"
-#include "program/window_names.h"
 #include "settings/settings_dialog.h"
 #include "settings/setup_values.h"
 #include "store/user_data_store.h"
 #include "text/cp932.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 namespace {

@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "main_window/main_window.h"
-#include "program/window_names.h"
 #include "settings/settings_dialog.h"
 #include "settings/setup_values.h"
+#include "ui/window_names.h"
 
 namespace kelvara {
 namespace {

@@ -51,13 +51,6 @@ SettingsRecord DecodeRecord(std::string_view bytes) {
   return record;
 }
 
-void TrimTrailingSpaces(SettingsRecord& record) {
-  for (const StoreField& field : kStoreFields) {
-    std::string& value = record.*field.member;
-    value.erase(value.find_last_not_of(' ') + 1);
-  }
-}
-
 int CountRecords(std::uint64_t file_length) {
   std::uint64_t quotient = file_length / kRecordLength;
   const std::uint64_t twice_remainder = 2 * (file_length % kRecordLength);

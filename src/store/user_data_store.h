@@ -71,9 +71,6 @@ std::string EncodeRecord(const SettingsRecord& record);
 // as spaces, undecodable bytes as U+FFFD.
 SettingsRecord DecodeRecord(std::string_view bytes);
 
-// Drops trailing spaces of every field; leading and inner spaces stay.
-void TrimTrailingSpaces(SettingsRecord& record);
-
 // Whole records in a file of this length: the quotient rounded, halves to even.
 int CountRecords(std::uint64_t file_length);
 

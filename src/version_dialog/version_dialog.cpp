@@ -1,8 +1,8 @@
 #include "version_dialog/version_dialog.h"
 
 #include "platform/desktop.h"
-#include "program/window_names.h"
 #include "ui/hit_test.h"
+#include "ui/window_names.h"
 #include "version_dialog/version_dialog_design.h"
 
 namespace kelvara {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "store/record_text.h"
 #include "store/user_data_store.h"
 #include "text/cp932.h"
 

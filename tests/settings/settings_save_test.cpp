@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/settings_fixture.h"
+#include "store/record_text.h"
 #include "ui/hit_test.h"
 
 namespace kelvara::testing {

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "store/record_text.h"
+
 namespace kelvara {
 namespace {
 

@@ -1,6 +1,7 @@
 // The shell calls with their exact arguments, and the clipboard's clearing.
 #include "platform/win32/shell.h"
 
+#include "platform/win32/clipboard.h"
 #include "platform/win32/native_paths.h"
 
 #include <windows.h>

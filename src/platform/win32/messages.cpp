@@ -13,6 +13,4 @@ void Win32Messages::Show(std::string_view owner, std::string_view text, std::str
   message_box_(window, wide_text.c_str(), wide_title.c_str(), MB_OK);
 }
 
-void Win32Process::Quit() { ExitProcess(0); }
-
 }  // namespace kelvara::win32

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/dialogs.h"
+#include "platform/messages.h"
 #include "platform/win32/find_window.h"
 
 namespace kelvara::win32 {
@@ -25,12 +25,6 @@ class Win32Messages final : public platform::Messages {
  private:
   FindWindowFunction find_window_;
   MessageBoxFunction message_box_;
-};
-
-// Ends the process at once: no window event, timer or destructor runs after.
-class Win32Process final : public platform::Process {
- public:
-  void Quit() override;
 };
 
 }  // namespace kelvara::win32

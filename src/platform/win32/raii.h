@@ -162,6 +162,20 @@ class PaintDc {
   PAINTSTRUCT paint_{};
 };
 
+// Saves a DC's state (clipping, modes, selections) and restores it, so that
+// what a painter narrowed does not outlive its scope.
+class SavedDc {
+ public:
+  explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDc() { RestoreDC(dc_, saved_); }
+  SavedDc(const SavedDc&) = delete;
+  SavedDc& operator=(const SavedDc&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 // Selects an object into a DC and puts the previous one back, so that a DC is
 // never deleted with one of our objects still selected.
 class SelectedObject {

@@ -126,10 +126,4 @@ void Win32Shell::ShowShutDownDialog() {
   calls_.shut_down_dialog();
 }
 
-void Win32Clipboard::Clear() {
-  if (!OpenClipboard(nullptr)) return;  // another program holds it
-  EmptyClipboard();
-  CloseClipboard();
-}
-
 }  // namespace kelvara::win32

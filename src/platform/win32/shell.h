@@ -8,7 +8,6 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/clipboard.h"
 #include "platform/shell.h"
 #include "platform/win32/find_window.h"
 #include "platform/win32/raii.h"
@@ -57,12 +56,6 @@ class Win32Shell final : public platform::Shell {
   std::optional<ComApartment> com_;
   FindWindowFunction find_window_;
   ShellCalls calls_;
-};
-
-// Clears the system clipboard: open, empty, close.
-class Win32Clipboard final : public platform::Clipboard {
- public:
-  void Clear() override;
 };
 
 }  // namespace kelvara::win32

@@ -23,19 +23,6 @@ void WidenInto(std::wstring& out, const std::string& utf8) {
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
 }
 
-// Restores the DC's clipping and modes after a control narrowed them.
-class SavedDc {
- public:
-  explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  ~SavedDc() { RestoreDC(dc_, saved_); }
-  SavedDc(const SavedDc&) = delete;
-  SavedDc& operator=(const SavedDc&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
 // Pictures carry premultiplied alpha: icons keep their see-through parts.
 void DrawPicture(HDC dc, HBITMAP bitmap, PictureSize size, const RECT& to) {
   UniqueCreatedDc source(CreateCompatibleDC(dc));

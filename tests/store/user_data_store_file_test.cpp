@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "store/record_text.h"
 #include "store/user_data_store.h"
 #ifdef _WIN32
 #include "win32/held_file.h"

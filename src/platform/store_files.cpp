@@ -1,4 +1,4 @@
-#include "store/store_files.h"
+#include "platform/store_files.h"
 
 #include <filesystem>
 #include <system_error>

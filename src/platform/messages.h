@@ -12,12 +12,4 @@ class Messages {
   virtual void Show(std::string_view owner, std::string_view text, std::string_view title) = 0;
 };
 
-// The running program itself.
-class Process {
- public:
-  virtual ~Process() = default;
-  // Ends the program at once; no further window event runs.
-  virtual void Quit() = 0;
-};
-
 }  // namespace kelvara::platform
