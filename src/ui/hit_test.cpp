@@ -3,23 +3,26 @@
 namespace kelvara::ui {
 namespace {
 
-bool Contains(const Rect& r, float x, float y) {
-  return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+std::optional<std::size_t> TargetInTwips(const Form& form, float x, float y) {
+  return MouseTarget(form, [&](const Rect& r) {
+    return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+  });
 }
 
 }  // namespace
 
+bool TakesMouse(const Form& form, const Control& c) {
+  if (c.kind != ControlKind::kLabel && c.kind != ControlKind::kPicture) return false;
+  return form.Shown(c) && form.Usable(c);
+}
+
 const Control* ControlAt(const Form& form, float x, float y) {
-  const auto& controls = form.controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    if (form.Shown(*it) && Contains(form.WindowRect(*it), x, y)) return &*it;
-  }
-  return nullptr;
+  const std::optional<std::size_t> hit = TargetInTwips(form, x, y);
+  return hit ? &form.controls()[*hit] : nullptr;
 }
 
 void ClickAt(Form& form, float x, float y) {
-  const Control* hit = ControlAt(form, x, y);
-  if (hit != nullptr) form.Press(hit->name);
+  if (const std::optional<std::size_t> hit = TargetInTwips(form, x, y)) form.Click(form.at(*hit));
 }
 
 }  // namespace kelvara::ui

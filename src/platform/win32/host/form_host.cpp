@@ -7,6 +7,7 @@
 #include "platform/win32/callback_boundary.h"
 #include "platform/win32/monitors.h"
 #include "platform/win32/text.h"
+#include "ui/hit_test.h"
 
 namespace kelvara::win32::host {
 namespace {
@@ -418,16 +419,12 @@ void FormHost::OnCommand(UINT id, UINT code) {
 }
 
 std::optional<std::size_t> FormHost::MouseTarget(POINT at) const {
-  const std::vector<ui::Control>& controls = form_.controls();
-  // Top of the stacking order first; shapes and lines take no mouse events.
-  for (std::size_t i = controls.size(); i-- > 0;) {
-    const ui::Control& c = controls[i];
-    if (c.kind != ControlKind::kLabel && c.kind != ControlKind::kPicture) continue;
-    if (!form_.Shown(c) || !form_.Usable(c)) continue;
-    const RECT r = scale_.Rect(form_.WindowRect(c));
-    if (PtInRect(&r, at) != FALSE) return i;
-  }
-  return std::nullopt;
+  // Compared in the pixels the control is painted at, so its edges are
+  // exactly where it shows.
+  return ui::MouseTarget(form_, [&](const ui::Rect& area) {
+    const RECT r = scale_.Rect(area);
+    return PtInRect(&r, at) != FALSE;
+  });
 }
 
 void FormHost::OnMouseButton(UINT message, WPARAM w, LPARAM l) {
