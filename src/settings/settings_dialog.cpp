@@ -76,7 +76,8 @@ void SettingsDialog::WireHandlers() {
                             {&c_.cboMVw, &c_.MVw},
                             {&c_.cboMAgeVw, &c_.MAgeVw},
                             {&c_.Combo1, &c_.PFVw}}) {
-    box->on_select = [this, box, field] { Set(*field, box->caption == "表示" ? "on" : "off"); };
+    // Copied into the closure: clang before 16 cannot capture a structured binding.
+    box->on_select = [this, b = box, f = field] { Set(*f, b->caption == "表示" ? "on" : "off"); };
   }
   c_.Label30.on_click = [this] { Label30_Click(); };
   c_.Command6.on_click = [this] { SaveToMain(); };
